@@ -1,0 +1,65 @@
+# qz_add_model_library(<name> WIDTHS <32|64>... SOURCES <src>... LINK <lib>...
+#                      [ENTRY_POINTS_ONLY])
+#
+# Adds one deliverable: a shared library named <name> plus the build's suffix
+# ("_x64" for 64-bit), without a "lib" prefix, written to dist/<platform>/.
+# It needs only the C library and libm at run time: the C++ runtime is linked
+# in statically and its symbols are kept out of the dynamic symbol table.
+# ENTRY_POINTS_ONLY restricts the exports to AMI_Init and AMI_Close.
+# LINK names every object library whose code goes in: objects of an object
+# library reach only the targets that link it directly.
+set(QZ_DIST_DIR "${CMAKE_SOURCE_DIR}/dist/${QZ_PLATFORM}")
+if(QZ_SANITIZE)
+  # Instrumented libraries are for the tests of this build only.
+  set(QZ_DIST_DIR "${CMAKE_BINARY_DIR}/dist")
+endif()
+
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(QZ_WIDTH 64)
+else()
+  set(QZ_WIDTH 32)
+endif()
+
+function(qz_add_model_library name)
+  cmake_parse_arguments(ARG "ENTRY_POINTS_ONLY" "" "WIDTHS;SOURCES;LINK" ${ARGN})
+  if(NOT QZ_WIDTH IN_LIST ARG_WIDTHS)
+    return()
+  endif()
+  set(target "${name}${QZ_LIBRARY_SUFFIX}")
+  add_library(${target} SHARED ${ARG_SOURCES})
+  target_link_libraries(${target} PRIVATE ${ARG_LINK})
+  set_target_properties(${target} PROPERTIES
+    PREFIX ""
+    LIBRARY_OUTPUT_DIRECTORY "${QZ_DIST_DIR}")
+  if(NOT QZ_SANITIZE)
+    target_link_options(${target} PRIVATE
+      -static-libstdc++ -static-libgcc -Wl,--exclude-libs,ALL -Wl,-z,defs)
+  endif()
+  if(ARG_ENTRY_POINTS_ONLY)
+    target_link_options(${target} PRIVATE
+      "-Wl,--version-script=${CMAKE_SOURCE_DIR}/cmake/entry-points-only.map")
+    set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS
+      "${CMAKE_SOURCE_DIR}/cmake/entry-points-only.map")
+  endif()
+  set_property(GLOBAL APPEND PROPERTY QZ_DELIVERABLES ${target})
+endfunction()
+
+# The target name of deliverable <name> in this build, or "" when this build
+# does not make it.
+function(qz_deliverable_target name out)
+  set(target "${name}${QZ_LIBRARY_SUFFIX}")
+  if(TARGET ${target})
+    set(${out} ${target} PARENT_SCOPE)
+  else()
+    set(${out} "" PARENT_SCOPE)
+  endif()
+endfunction()
+
+# `cmake --build <dir> --target deliverables` builds every library of dist/.
+add_custom_target(deliverables)
+function(qz_register_deliverables)
+  get_property(targets GLOBAL PROPERTY QZ_DELIVERABLES)
+  if(targets)
+    add_dependencies(deliverables ${targets})
+  endif()
+endfunction()
