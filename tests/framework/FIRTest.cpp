@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "FIR.h"
@@ -47,6 +49,17 @@ std::vector<double> NaiveMultirate(const std::vector<double>& taps, const std::v
     return y;
 }
 
+struct RateCase {
+    int taps, decimation, phase, interpolation;
+};
+
+void Configure(Filter& filter, const RateCase& rates) {
+    filter.TapCount = rates.taps;
+    filter.Decimation = rates.decimation;
+    filter.DecimationPhase = rates.phase;
+    filter.Interpolation = rates.interpolation;
+}
+
 // A filter with its two ports on storage of one firing each.
 struct Rig {
     Filter filter;
@@ -54,11 +67,8 @@ struct Rig {
 
     Rig(std::vector<double> coefficients, int decimation, int phase, int interpolation)
         : taps(std::move(coefficients)) {
+        Configure(filter, {static_cast<int>(taps.size()), decimation, phase, interpolation});
         filter.Taps = taps.data();
-        filter.TapCount = static_cast<std::int32_t>(taps.size());
-        filter.Decimation = decimation;
-        filter.DecimationPhase = phase;
-        filter.Interpolation = interpolation;
     }
 
     void Start() {
@@ -90,10 +100,6 @@ void ExpectSameBits(const std::vector<double>& actual, const std::vector<double>
             << "output " << i << ": " << actual[i] << " instead of " << expected[i];
     }
 }
-
-struct RateCase {
-    int taps, decimation, phase, interpolation;
-};
 
 TEST(FIR, MatchesTheNaiveFilterBitForBit) {
     const RateCase cases[] = {
@@ -130,10 +136,7 @@ TEST(FIR, SetupDeclaresRatesHistoryAndBranchLength) {
     };
     for (const Case& c : cases) {
         Filter filter;
-        filter.TapCount = c.rates.taps;
-        filter.Decimation = c.rates.decimation;
-        filter.DecimationPhase = c.rates.phase;
-        filter.Interpolation = c.rates.interpolation;
+        Configure(filter, c.rates);
         filter.input.minCapacity = 2;  // raised, never lowered
         filter.output.minCapacity = 2;
         filter.history.minCapacity = 1000;  // assigned outright
@@ -178,10 +181,7 @@ TEST(FIR, InvalidParametersPostEveryMessageInOrder) {
     };
     for (const Case& c : cases) {
         Filter filter;
-        filter.TapCount = c.rates.taps;
-        filter.Decimation = c.rates.decimation;
-        filter.DecimationPhase = c.rates.phase;
-        filter.Interpolation = c.rates.interpolation;
+        Configure(filter, c.rates);
         testing::internal::CaptureStderr();
         EXPECT_FALSE(filter.Setup());
         EXPECT_EQ(testing::internal::GetCapturedStderr(), c.messages);
