@@ -82,7 +82,8 @@ bool ToDouble(const char* text, double& result) {
 const ParamNode* FindParamLeaf(const ParamNode* branch, const char* path, const char* prefix) {
     if (branch == nullptr || path == nullptr || !HasChildren(branch)) return nullptr;
     const WantedPath wanted{path, std::strlen(path)};
-    const std::size_t prefixLength = prefix != nullptr ? std::strlen(prefix) : 0;
+    if (prefix == nullptr) prefix = "";
+    const std::size_t prefixLength = std::strlen(prefix);
     if (prefixLength > wanted.length || std::memcmp(path, prefix, prefixLength) != 0) return nullptr;
     const long long rootLength = wanted.Extend(prefixLength, branch->name);
     if (rootLength < 0) return nullptr;
