@@ -3,6 +3,7 @@
 #include <string>
 
 #include "ParamReader.h"
+#include "ParamTreeDump.h"
 
 namespace {
 
@@ -96,6 +97,20 @@ TEST(FindParamLeaf, PathsStartWithThePrefix) {
     EXPECT_EQ(FindParamLeaf(root, "Larkspur.Model_Specific.EQ_Level", "top"), nullptr);
     EXPECT_EQ(FindParamLeaf(reader.tree->entries[1].node, "Model_Specific.EQ_Level", ""), leaf);
     EXPECT_EQ(FindParamLeaf(nullptr, "Larkspur.Model_Specific.EQ_Level", ""), nullptr);
+}
+
+TEST(FindParamLeaf, AgreesWithThePlainRecursiveWalk) {
+    const char* const texts[] = {
+        "(r (a (x 1) (y 2)) (a (x 3) (z 4)) (x 5) (a.x 6))",
+        "((a 1) (b (c 2)) ((d 3)))",
+        "(r (x 1 (y 2)) (x 3) (b (x 1) (x 2)) (b. 7))",
+        "(r ((x 1)) (. (x 2)) (.x 3))",
+    };
+    for (const char* text : texts) {
+        ParsedText parsed(text);
+        ASSERT_EQ(parsed.status, ParseOk) << text;
+        EXPECT_EQ(FirstLookupDisagreement(parsed.tree), "") << text;
+    }
 }
 
 }  // namespace

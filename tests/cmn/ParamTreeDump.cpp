@@ -1,5 +1,9 @@
 #include "ParamTreeDump.h"
 
+#include <map>
+
+#include "ParamReader.h"
+
 namespace {
 
 const char* TypeLetter(int32_t type) {
@@ -35,7 +39,43 @@ void DumpEntry(const ParamEntry& entry, std::string& out) {
     }
 }
 
+void CollectLeafPaths(const ParamNode* branch, const std::string& ownPath,
+                      std::vector<std::pair<std::string, const ParamNode*>>& leaves) {
+    for (int32_t k = 0; k < branch->count; ++k) {
+        const ParamEntry& child = ParamChildren(branch)[k];
+        const std::string path = ownPath.empty() ? child.node->name : ownPath + "." + child.node->name;
+        if (child.kind == EntryLeaf) {
+            leaves.emplace_back(path, child.node);
+        } else {
+            CollectLeafPaths(child.node, path, leaves);
+        }
+    }
+}
+
 }  // namespace
+
+std::vector<std::pair<std::string, const ParamNode*>> LeafPaths(const ParamTree* tree) {
+    std::vector<std::pair<std::string, const ParamNode*>> leaves;
+    if (tree != nullptr && tree->count > 0 && tree->entries[0].node != nullptr &&
+        tree->entries[0].kind == EntryBranch) {
+        CollectLeafPaths(tree->entries[0].node, tree->entries[0].node->name, leaves);
+    }
+    return leaves;
+}
+
+std::string FirstLookupDisagreement(const ParamTree* tree) {
+    const auto leaves = LeafPaths(tree);
+    std::map<std::string, const ParamNode*> firstByPath;
+    for (const auto& leaf : leaves) firstByPath.emplace(leaf.first, leaf.second);
+    for (const auto& leaf : leaves) {
+        for (const std::string& path : {leaf.first, leaf.first + "."}) {
+            const auto first = firstByPath.find(path);
+            const ParamNode* expected = first != firstByPath.end() ? first->second : nullptr;
+            if (FindParamLeaf(tree->entries[0].node, path.c_str(), "") != expected) return path;
+        }
+    }
+    return "";
+}
 
 std::string DumpParamTree(const ParamTree* tree) {
     if (tree == nullptr) return "(no tree)";

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "ParamTree.h"
 
@@ -12,6 +14,17 @@
 // keyword class shows as "!k". Each value is 'text' with a type letter
 // (e empty, t text, i integer, b boolean, r real) and "#w" for a word class.
 std::string DumpParamTree(const ParamTree* tree);
+
+// Every leaf of the tree with its dotted path, in document order, by the
+// plain recursive walk that builds each path in full: the reference for
+// FindParamLeaf, which must find the first leaf of each path. Only for
+// trees of modest depth.
+std::vector<std::pair<std::string, const ParamNode*>> LeafPaths(const ParamTree* tree);
+
+// "" when FindParamLeaf from the root agrees with LeafPaths on the path of
+// every leaf and on that path with a "." appended; else the first path
+// where it does not.
+std::string FirstLookupDisagreement(const ParamTree* tree);
 
 // A parse whose tree is released with it.
 struct ParsedText {
