@@ -64,8 +64,9 @@ void WriteReportLine(MessageKind kind, const char* text) {
         std::fprintf(stream, "PROGRAM BUG - %s\n", text);
         return;
     }
-    // A text of this length would just overrun a 79-column line after the
-    // prefix, so it gets a line of its own.
+    // A text of this length would just overrun 79 columns after the
+    // 8-character prefix but fits them behind a 4-space indent; a longer one
+    // wraps either way.
     const std::size_t length = std::strlen(text);
     if (length >= 72 && length <= 75) {
         std::fprintf(stream, "ERROR -\n    %s\n", text);

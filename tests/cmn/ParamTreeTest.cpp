@@ -75,7 +75,10 @@ TEST(ParseParamTree, TreeOfEachWellFormedText) {
         {"(root (x 1 (y 2)) (z 3))", "B1 L2 - - | root/1(z/2='3'i)"},
         {"(r (x 1 (y \"(\" 2)) (z 3))", "B1 L2 - - | r/1(z/2='3'i)"},
         {"(x 1 (y 2))", "- - | "},
+        // text after a dropped first group becomes a root of depth 0, whose
+        // deepest branch sits one stack slot above its depth
         {"(x 1 (y 2)) a (b (c 1))", "B0 B1 L2 - | a/0(b/1(c/2='1'i))"},
+        {"(x 1 (y 2)) a (b (c (d 1 (e 2))))", "B0 B1 B2 - - - | a/0(b/1(c/2()))"},
         // values and their classes
         {"(root (x 1 2.5 True foo In))", "B1 L2 | root/1(x/2='1'i '2.5'r 'True'b 'foo't 'In't#0)"},
         {"(root (Usage Info) (Type Boolean) (Default True))",
