@@ -5,6 +5,7 @@
 #   build/x86   32-bit deliverables (dist/linux-x86), tests under qemu-i386
 #   build/asan  64-bit build under AddressSanitizer + UBSan, tests only
 #   build/bench 64-bit optimised benchmarks (make bench)
+#   build/fuzz  fuzz targets (clang, libFuzzer); their bounded runs are tests
 
 BUILD    := build
 JOBS     ?= $(shell nproc)
@@ -15,7 +16,7 @@ CONFIGURE = cmake -S . -B $(BUILD)/$(1) -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-$
 BUILD_QUIETLY = @echo "building $(BUILD)/$(1)" && cmake --build $(BUILD)/$(1) -j $(JOBS) $(2) \
   >$(BUILD)/$(1).log 2>&1 || { cat $(BUILD)/$(1).log; exit 1; }
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build fuzz run test bench clean
 
 all: build
 
@@ -42,6 +43,13 @@ build: configure
 	$(call BUILD_QUIETLY,x86,)
 	$(call BUILD_QUIETLY,asan,)
 
+# No toolchain file: the fuzz targets need clang, not the toolchains' gcc.
+fuzz: deps
+	@mkdir -p $(BUILD)
+	@cmake -S . -B $(BUILD)/fuzz -DQZ_BUILD_TESTS=OFF -DQZ_BUILD_FUZZERS=ON \
+	  -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+	$(call BUILD_QUIETLY,fuzz,--target fuzzers)
+
 # Every deliverable of dist/ driven by our host on the built-in example channel.
 run: deps
 	@mkdir -p $(BUILD)
@@ -52,8 +60,8 @@ run: deps
 	@tools/run_examples.sh $(BUILD)
 
 # One CTest run over the tests of every build, ending with CTest's summary.
-test: build
-	@printf 'subdirs("x64")\nsubdirs("x86")\nsubdirs("asan")\n' > $(BUILD)/CTestTestfile.cmake
+test: build fuzz
+	@printf 'subdirs("x64")\nsubdirs("x86")\nsubdirs("asan")\nsubdirs("fuzz")\n' > $(BUILD)/CTestTestfile.cmake
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 bench: deps

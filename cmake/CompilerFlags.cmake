@@ -8,3 +8,10 @@ if(QZ_SANITIZE)
                       -fno-omit-frame-pointer)
   add_link_options(-fsanitize=address,undefined)
 endif()
+if(QZ_BUILD_FUZZERS)
+  # Coverage feedback for libFuzzer and the sanitizers in every object the
+  # fuzz targets link; the targets add libFuzzer's main themselves.
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all
+                      -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
