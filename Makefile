@@ -35,7 +35,7 @@ deps:
 configure: deps
 	@mkdir -p $(BUILD)
 	@$(call CONFIGURE,x64,linux-x64,)
-	@$(call CONFIGURE,x86,linux-x86,)
+	@$(call CONFIGURE,x86,linux-x86,-DQZ_REFERENCE_BUILD=$(CURDIR)/$(BUILD)/x64)
 	@$(call CONFIGURE,asan,linux-x64,-DQZ_SANITIZE=ON)
 
 build: configure

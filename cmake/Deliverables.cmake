@@ -1,18 +1,24 @@
 # qz_add_model_library(<name> WIDTHS <32|64>... SOURCES <src>... LINK <lib>...
-#                      [ENTRY_POINTS_ONLY])
+#                      EXPORT_MAP <linker version script>)
 #
 # Adds one deliverable: a shared library named <name> plus the build's suffix
 # ("_x64" for 64-bit), without a "lib" prefix, written to dist/<platform>/.
 # It needs only the C library and libm at run time: the C++ runtime is linked
 # in statically and its symbols are kept out of the dynamic symbol table.
-# ENTRY_POINTS_ONLY restricts the exports to AMI_Init and AMI_Close.
+# Symbols are hidden by default; EXPORT_MAP (a file under cmake/) lists what
+# the library publishes, which also keeps out the instantiations of standard
+# library templates that would otherwise be exported.
 # LINK names every object library whose code goes in: objects of an object
 # library reach only the targets that link it directly.
-set(QZ_DIST_DIR "${CMAKE_SOURCE_DIR}/dist/${QZ_PLATFORM}")
-if(QZ_SANITIZE)
-  # Instrumented libraries are for the tests of this build only.
-  set(QZ_DIST_DIR "${CMAKE_BINARY_DIR}/dist")
+
+# Only the two release builds (64- and 32-bit) fill dist/; the others keep
+# their libraries to themselves.
+if(QZ_SANITIZE OR NOT QZ_BUILD_TESTS)
+  set(default_dist "${CMAKE_BINARY_DIR}/dist")
+else()
+  set(default_dist "${CMAKE_SOURCE_DIR}/dist/${QZ_PLATFORM}")
 endif()
+set(QZ_DIST_DIR "${default_dist}" CACHE PATH "Where this build writes its deliverables")
 
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
   set(QZ_WIDTH 64)
@@ -21,7 +27,7 @@ else()
 endif()
 
 function(qz_add_model_library name)
-  cmake_parse_arguments(ARG "ENTRY_POINTS_ONLY" "" "WIDTHS;SOURCES;LINK" ${ARGN})
+  cmake_parse_arguments(ARG "" "EXPORT_MAP" "WIDTHS;SOURCES;LINK" ${ARGN})
   if(NOT QZ_WIDTH IN_LIST ARG_WIDTHS)
     return()
   endif()
@@ -35,12 +41,10 @@ function(qz_add_model_library name)
     target_link_options(${target} PRIVATE
       -static-libstdc++ -static-libgcc -Wl,--exclude-libs,ALL -Wl,-z,defs)
   endif()
-  if(ARG_ENTRY_POINTS_ONLY)
-    target_link_options(${target} PRIVATE
-      "-Wl,--version-script=${CMAKE_SOURCE_DIR}/cmake/entry-points-only.map")
-    set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS
-      "${CMAKE_SOURCE_DIR}/cmake/entry-points-only.map")
-  endif()
+  set(map "${CMAKE_SOURCE_DIR}/cmake/${ARG_EXPORT_MAP}")
+  target_link_options(${target} PRIVATE "-Wl,--version-script=${map}")
+  set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS "${map}")
+  set_property(TARGET ${target} PROPERTY QZ_EXPORT_MAP ${ARG_EXPORT_MAP})
   set_property(GLOBAL APPEND PROPERTY QZ_DELIVERABLES ${target})
 endfunction()
 

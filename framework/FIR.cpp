@@ -33,6 +33,31 @@ inline T BackwardDot(const T* taps, std::size_t stride, std::size_t count, const
     return sum;
 }
 
+// BackwardDot of up to four single-rate filters whose rings share capacity
+// and newest index: one independent sum per lane, each in order of k.
+template <std::size_t Lanes, typename T>
+inline void BackwardDots(const T* const* taps, const T* const* rings, std::size_t count,
+                         std::size_t capacity, std::size_t newest, T* sums) {
+    T sum[Lanes] = {};
+    const std::size_t beforeWrap = std::min(count, newest + 1);
+    for (std::size_t k = 0; k < beforeWrap; ++k) {
+        for (std::size_t lane = 0; lane < Lanes; ++lane) {
+            const T product = taps[lane][k] * rings[lane][newest - k];
+            sum[lane] += product;
+        }
+    }
+    const std::size_t tail = capacity - 1 + beforeWrap;
+    for (std::size_t k = beforeWrap; k < count; ++k) {
+        for (std::size_t lane = 0; lane < Lanes; ++lane) {
+            const T product = taps[lane][k] * rings[lane][tail - k];
+            sum[lane] += product;
+        }
+    }
+    std::copy(sum, sum + Lanes, sums);
+}
+
+constexpr std::size_t MaxLanes = 4;
+
 }  // namespace
 
 template <typename T, int Variant>
@@ -176,6 +201,70 @@ void FIR<T, Variant>::RunMultirate() {
     std::size_t position = history.position + decimation;
     if (position >= capacity) position -= capacity;
     history.position = position;
+}
+
+template <typename T, int Variant>
+bool FIR<T, Variant>::RunTogether(FIR* const* filters, std::size_t count) {
+    bool ok = true;
+    for (std::size_t first = 0; first < count;) {
+        std::size_t size = 1;
+        while (size < MaxLanes && first + size < count &&
+               JoinsGroup(*filters[first + size], filters + first, size)) {
+            ++size;
+        }
+        if (size == 1) {
+            ok &= filters[first]->Run();
+        } else {
+            RunGroup(filters + first, size);
+        }
+        first += size;
+    }
+    return ok;
+}
+
+// Same shape and ring state as the group, and no input that a filter before
+// it in the group writes (sequential firing would let it see that output).
+template <typename T, int Variant>
+bool FIR<T, Variant>::JoinsGroup(const FIR& next, FIR* const* group, std::size_t size) {
+    const FIR& leader = *group[0];
+    auto singleRate = [](const FIR& filter) {
+        return filter.Decimation == 1 && filter.Interpolation == 1;
+    };
+    if (!singleRate(next) || !singleRate(leader) || next.TapCount != leader.TapCount ||
+        next.history.capacity != leader.history.capacity ||
+        next.history.position != leader.history.position) {
+        return false;
+    }
+    for (std::size_t i = 0; i < size; ++i) {
+        if (&next.input[0] == &group[i]->output[0]) return false;
+    }
+    return true;
+}
+
+template <typename T, int Variant>
+void FIR<T, Variant>::RunGroup(FIR* const* group, std::size_t size) {
+    const std::size_t capacity = group[0]->history.capacity;
+    const std::size_t position = group[0]->history.position;
+    const std::size_t newest = position == 0 ? capacity - 1 : position - 1;
+    const T* taps[MaxLanes] = {};
+    const T* rings[MaxLanes] = {};
+    for (std::size_t lane = 0; lane < size; ++lane) {
+        FIR& filter = *group[lane];
+        filter.history.data[newest] = filter.input[0];
+        taps[lane] = filter.Taps;
+        rings[lane] = filter.history.data;
+    }
+    T sums[MaxLanes];
+    const auto count = static_cast<std::size_t>(group[0]->TapCount);
+    switch (size) {
+        case 2: BackwardDots<2>(taps, rings, count, capacity, newest, sums); break;
+        case 3: BackwardDots<3>(taps, rings, count, capacity, newest, sums); break;
+        default: BackwardDots<4>(taps, rings, count, capacity, newest, sums); break;
+    }
+    for (std::size_t lane = 0; lane < size; ++lane) {
+        group[lane]->output[0] = sums[lane];
+        group[lane]->history.position = position + 1 == capacity ? 0 : position + 1;
+    }
 }
 
 template <typename T, int Variant>

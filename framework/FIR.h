@@ -45,12 +45,22 @@ public:
     bool Run() override;
     bool Finalize() override;
 
+    // Fires each filter once, in the given order, exactly as its own Run
+    // would, and returns the AND. A bank's branches are single-rate filters
+    // of one length fed side by side: their sums are independent, so they
+    // are computed four at a time for the processor to overlap, while each
+    // sum still runs in tap order with every product rounded first.
+    static bool RunTogether(FIR* const* filters, std::size_t count);
+
 private:
     static T* DuplicateHistory(const FIR& source);
     void AdoptHistory(T* storage, std::size_t capacity, std::size_t position);
     void ReleaseHistory();
     void RunSingleRate();
     void RunMultirate();
+    // Whether `next` can be computed alongside the filters `group` holds.
+    static bool JoinsGroup(const FIR& next, FIR* const* group, std::size_t size);
+    static void RunGroup(FIR* const* group, std::size_t size);
 };
 
 extern template class FIR<double, 0>;

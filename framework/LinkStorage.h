@@ -24,6 +24,14 @@ public:
         Join(NewElement(ints), producer, consumer);
     }
 
+    // A connection whose value the owner reads itself, such as the control
+    // sample a model latches into a Mux before firing it.
+    void Attach(CircularBuffer<int>& producer) {
+        int* element = NewElement(ints);
+        producer.Attach(element, 1);
+        producer.rate = 1;
+    }
+
     void Release() {
         for (double* element : doubles) delete element;
         for (int* element : ints) delete element;

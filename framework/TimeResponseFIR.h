@@ -22,7 +22,7 @@ public:
     static constexpr std::int32_t StepResponse = 1;
     // Guards against a response duration or sample rate that would ask for
     // an absurd amount of memory; real responses need a few thousand taps.
-    static constexpr std::int32_t MaxTapCount = 10000000;
+    static constexpr std::int32_t MaxTapCount = 262144;
 
     double* Response = nullptr;            // owned by the owner
     double* ResponseTimeStamps = nullptr;  // owned by the owner, shifted by Setup

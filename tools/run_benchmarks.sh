@@ -8,7 +8,9 @@ if [ ${#programs[@]} -eq 0 ]; then
   echo "no benchmarks built"
   exit 0
 fi
+# Model libraries write their debug logs into the working directory.
+cd "$build/tests/bench"
 for program in "${programs[@]}"; do
   echo "== $(basename "$program")"
-  "$program" --benchmark_counters_tabular=true
+  "./$(basename "$program")" --benchmark_counters_tabular=true
 done

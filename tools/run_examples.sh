@@ -1,17 +1,39 @@
 #!/usr/bin/env bash
-# Drives every deliverable in dist/ with our host on the built-in example
-# channel: 64-bit libraries natively, 32-bit ones under qemu-i386.
+# Drives the deliverables in dist/ with our host on the built-in example
+# channel: 64-bit libraries natively, 32-bit ones under qemu-i386. The
+# pass-through models run on their own; each width's transmitter and
+# receiver run as a link in both flows.
 set -euo pipefail
-build=${1:-build}
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "${1:-build}" && pwd)
+# The models write their debug logs into the working directory.
+mkdir -p "$build/run"
+cd "$build/run"
 
-run_host() {
-  local width=$1 library=$2
-  shift 2
-  local host=("$build/$width/tools/ami_host")
-  [ "$width" = x86 ] && host=(qemu-i386 "${host[@]}")
-  echo "== $(basename "$library") ($width)"
-  "${host[@]}" "$library" "$@" | sed 's/^/   /'
+host() {
+  local width=$1
+  shift
+  if [ "$width" = x86 ]; then
+    qemu-i386 "$build/x86/tools/ami_host" "$@"
+  else
+    "$build/x64/tools/ami_host" "$@"
+  fi
 }
 
-for library in dist/linux-x64/*.so; do run_host x64 "$library"; done
-for library in dist/linux-x86/*.so; do run_host x86 "$library"; done
+for pair in "x64 linux-x64 _x64" "x86 linux-x86 "; do
+  read -r width platform suffix <<<"$pair"
+  dist="$root/dist/$platform"
+  for library in "$dist"/Zenth_*.so; do
+    [ -e "$library" ] || continue
+    echo "== $(basename "$library") ($width)"
+    host "$width" "$library" | sed 's/^/   /'
+  done
+  tx="$dist/Foxglove$suffix.so"
+  rx="$dist/Larkspur$suffix.so"
+  if [ -e "$tx" ] && [ -e "$rx" ]; then
+    echo "== link $(basename "$tx") -> channel -> $(basename "$rx") ($width)"
+    host "$width" --link "$tx" "$rx" --bits 300 \
+      --tx-params "(Foxglove (VOD_Level 7) (DE_Level 2) (gain_debugonly 1) (LTI_mode 1))" \
+      --rx-params "(Larkspur (EQ_Level 8) (Limit 0) (LTI_mode 1))" | sed 's/^/   /'
+  fi
+done

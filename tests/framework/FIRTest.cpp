@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <iterator>
+#include <memory>
 #include <random>
 #include <string>
 #include <utility>
@@ -118,6 +120,49 @@ TEST(FIR, MatchesTheNaiveFilterBitForBit) {
             RandomSamples(static_cast<std::size_t>(c.decimation * (3 * c.taps + 17)), random);
         ExpectSameBits(rig.Feed(x), NaiveMultirate(rig.taps, x, c.decimation, c.phase,
                                                    c.interpolation));
+    }
+}
+
+// A bank-like set of filters fired together must give every filter the
+// bits its own Run gives: groups of equal single-rate filters, a multirate
+// one between them, a filter one firing ahead of its neighbours, and one fed
+// by the output of the filter before it.
+TEST(FIR, RunTogetherFiresLikeEachFilterOnItsOwn) {
+    std::mt19937 random(7);
+    const RateCase longTaps = {324, 1, 0, 1};
+    const RateCase shortTaps = {52, 1, 0, 1};
+    // Lanes of four and one, three, two; 9 runs ahead, 11 reads 10's output.
+    const RateCase shapes[] = {longTaps,  longTaps,  longTaps,  longTaps,  longTaps,
+                               {12, 2, 1, 3}, shortTaps, shortTaps, shortTaps, shortTaps,
+                               shortTaps, shortTaps, shortTaps, shortTaps};
+    const std::size_t count = std::size(shapes);
+    std::vector<std::unique_ptr<Rig>> together, alone;
+    for (const RateCase& shape : shapes) {
+        const auto taps = RandomSamples(static_cast<std::size_t>(shape.taps), random);
+        for (auto* rigs : {&together, &alone}) {
+            rigs->push_back(std::make_unique<Rig>(taps, shape.decimation, shape.phase,
+                                                  shape.interpolation));
+            rigs->back()->Start();
+        }
+    }
+    for (auto* rigs : {&together, &alone}) {
+        (*rigs)[9]->in[0] = 0.5;  // one firing ahead: its ring sits elsewhere
+        (*rigs)[9]->filter.Run();
+        (*rigs)[11]->filter.input.Attach((*rigs)[10]->out.data(), 1);
+    }
+    std::vector<Filter*> filters;
+    for (auto& rig : together) filters.push_back(&rig->filter);
+    for (int firing = 0; firing < 700; ++firing) {
+        for (std::size_t i = 0; i < count; ++i) {
+            const auto x = RandomSamples(together[i]->in.size(), random);
+            together[i]->in = x;
+            alone[i]->in = x;
+        }
+        ASSERT_TRUE(Filter::RunTogether(filters.data(), count));
+        for (auto& rig : alone) ASSERT_TRUE(rig->filter.Run());
+        for (std::size_t i = 0; i < count; ++i) {
+            ExpectSameBits(together[i]->out, alone[i]->out);
+        }
     }
 }
 

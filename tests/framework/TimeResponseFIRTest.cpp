@@ -70,9 +70,9 @@ TEST(TimeResponseFIR, RefusesBadResponsesWithOneMessage) {
          "ResponseTimeStamps[2] = 0.001  <= ResponseTimeStamps[1] = 0.25. "
          "Time stamps must be in non-repeating ascending order."},
         {{{0, 1e-9, 2e-9, 3e-9}, four, 0, 1e20}, -1,
-         "Response duration of 3e-09 at SampleRate 1e+20 needs more than 10000000 taps."},
+         "Response duration of 3e-09 at SampleRate 1e+20 needs more than 262144 taps."},
         {{{-1e308, 0, 1e307, 1e308}, four, 0, 1}, -1,
-         "Response duration of inf at SampleRate 1 needs more than 10000000 taps."},
+         "Response duration of inf at SampleRate 1 needs more than 262144 taps."},
     };
     for (const Case& c : cases) {
         Response response = c.response;

@@ -1,5 +1,6 @@
 #include "ExampleSignals.h"
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <sstream>
@@ -65,15 +66,22 @@ ImpulseMatrix ReadImpulseFile(const std::string& path) {
     return matrix;
 }
 
-std::vector<double> PrbsWave(std::size_t samplesPerBit, std::size_t bits) {
-    std::vector<double> wave;
-    wave.reserve(samplesPerBit * bits);
+std::vector<int> PrbsBits(std::size_t bits) {
+    std::vector<int> sequence;
+    sequence.reserve(bits);
     unsigned state = 0x7f;
     for (std::size_t b = 0; b < bits; ++b) {
         const unsigned bit = ((state >> 6) ^ (state >> 5)) & 1u;
         state = ((state << 1) | bit) & 0x7f;
-        wave.insert(wave.end(), samplesPerBit, bit ? 0.5 : -0.5);
+        sequence.push_back(static_cast<int>(bit));
     }
+    return sequence;
+}
+
+std::vector<double> PrbsWave(std::size_t samplesPerBit, std::size_t bits) {
+    std::vector<double> wave;
+    wave.reserve(samplesPerBit * bits);
+    for (int bit : PrbsBits(bits)) wave.insert(wave.end(), samplesPerBit, bit ? 0.5 : -0.5);
     return wave;
 }
 
@@ -100,6 +108,47 @@ ColumnSummary Summarize(const double* column, std::size_t rows, double dt) {
     }
     summary.area = sum * dt;
     return summary;
+}
+
+}  // namespace QuorvelZenthHost
+
+namespace QuorvelZenthHost {
+
+double PulsePeak(const double* column, std::size_t rows, std::size_t samplesPerBit, double dt) {
+    double peak = 0;
+    for (std::size_t n = 0; n < rows + samplesPerBit; ++n) {
+        double sum = 0;
+        for (std::size_t k = n >= samplesPerBit ? n - samplesPerBit + 1 : 0; k <= n && k < rows; ++k) {
+            sum += column[k];
+        }
+        peak = std::max(peak, dt * sum);
+    }
+    return peak;
+}
+
+EyeSummary Eye(const std::vector<double>& wave, const std::vector<int>& bits,
+               std::size_t samplesPerBit, std::size_t settle) {
+    EyeSummary eye;
+    if (wave.empty() || samplesPerBit == 0) return eye;
+    eye.low = *std::min_element(wave.begin(), wave.end());
+    eye.high = *std::max_element(wave.begin(), wave.end());
+    // A channel delays the waveform by up to a few bits: try every phase
+    // within that span and keep the widest opening.
+    eye.height = -1e300;
+    for (std::size_t offset = 0; offset < 4 * samplesPerBit; ++offset) {
+        double lowestOne = 1e300, highestZero = -1e300;
+        for (std::size_t b = settle; b < bits.size(); ++b) {
+            const std::size_t at = b * samplesPerBit + offset;
+            if (at >= wave.size()) break;
+            if (bits[b]) lowestOne = std::min(lowestOne, wave[at]);
+            else highestZero = std::max(highestZero, wave[at]);
+        }
+        if (lowestOne - highestZero > eye.height) {
+            eye.height = lowestOne - highestZero;
+            eye.phase = offset;
+        }
+    }
+    return eye;
 }
 
 }  // namespace QuorvelZenthHost

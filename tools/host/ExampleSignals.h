@@ -39,4 +39,21 @@ struct ColumnSummary {
 
 ColumnSummary Summarize(const double* column, std::size_t rows, double dt);
 
+// Peak of the response to one bit of amplitude 1 (samplesPerBit samples).
+double PulsePeak(const double* column, std::size_t rows, std::size_t samplesPerBit, double dt);
+
+struct EyeSummary {
+    double low = 0, high = 0;  // extremes of the waveform
+    double height = 0;         // best vertical opening: lowest 1 minus highest 0
+    std::size_t phase = 0;     // sample within the bit where it is best
+};
+
+// The eye of `wave` against the bits that made it, skipping the first
+// `settle` bits while the filters fill.
+EyeSummary Eye(const std::vector<double>& wave, const std::vector<int>& bits,
+               std::size_t samplesPerBit, std::size_t settle);
+
+// The PRBS-7 bits PrbsWave encodes.
+std::vector<int> PrbsBits(std::size_t bits);
+
 }  // namespace QuorvelZenthHost
