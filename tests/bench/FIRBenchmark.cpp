@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
+#include <memory>
 #include <random>
 #include <vector>
 
@@ -50,6 +51,27 @@ void FirFirings(benchmark::State& state) {
     state.counters["taps"] = static_cast<double>(state.range(0));
 }
 BENCHMARK(FirFirings)->Arg(324)->Arg(52);
+
+// Filter firings per second of sixteen 324-tap branches fired together, as
+// a receiver's equaliser bank fires them.
+void FirBankFirings(benchmark::State& state) {
+    std::vector<std::unique_ptr<SingleRateRig>> rigs;
+    std::vector<Filter*> filters;
+    for (int branch = 0; branch < 16; ++branch) {
+        rigs.push_back(std::make_unique<SingleRateRig>(324));
+        filters.push_back(&rigs.back()->filter);
+    }
+    std::size_t n = 0;
+    for (auto _ : state) {
+        const double sample = rigs[0]->signal[n++ & 4095];
+        for (auto& rig : rigs) rig->in = sample;
+        Filter::RunTogether(filters.data(), filters.size());
+        benchmark::DoNotOptimize(rigs[15]->out);
+    }
+    state.SetItemsProcessed(state.iterations() * 16);
+    state.counters["taps"] = 324;
+}
+BENCHMARK(FirBankFirings);
 
 // The same filter interpolating by 2 and decimating by 3, for the general
 // polyphase path.
