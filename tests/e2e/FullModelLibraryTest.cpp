@@ -13,6 +13,7 @@
 #include <limits>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "AmiLibrary.h"
@@ -218,6 +219,24 @@ TEST_F(FullModelLibrary, ShapingScalesByTheLimiterCurveAtThePulsePeak) {
         filtered >> value;
         EXPECT_NEAR(matrix[i], value * ratio, 2e-5 * std::fabs(value) + 1e-300) << i;
     }
+}
+
+// The receiver hands its levels to the sub-model truncated, the waveform
+// path rounds them; the transmitter hands them over unchanged.
+TEST_F(FullModelLibrary, FractionalLevelsReachEachPathAsItsOwnLevel) {
+    const long rows = 150;
+    auto shaped = [&](const std::string& level) {
+        std::vector<double> matrix = Channel(rows, 0);
+        Init init = Run(matrix, rows, 0,
+                        profile.ParameterString({{profile.fractionalParameter, level}}));
+        std::vector<double> wave = QuorvelZenthHost::PrbsWave(16, 30);
+        EXPECT_EQ(init.GetWave(wave), 1);
+        EXPECT_EQ(init.Close(), 1);
+        return std::make_pair(matrix, wave);
+    };
+    const auto fractional = shaped(profile.fractionalValue);
+    EXPECT_EQ(fractional.first, shaped(profile.linearValue).first);
+    EXPECT_EQ(fractional.second, shaped(profile.waveformValue).second);
 }
 
 TEST_F(FullModelLibrary, NegativeAggressorsShapeNothing) {

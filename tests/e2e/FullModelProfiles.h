@@ -22,6 +22,10 @@ struct ModelProfile {
     std::pair<std::string, std::string> stageLevel;
     double curveAmplitude;
     double curveGain;
+    // A fractional level, and the levels the linear sub-model and the
+    // waveform model act on when given it.
+    std::string fractionalParameter;
+    std::string fractionalValue, linearValue, waveformValue;
 
     // "(Name (p v) ...)" with every parameter, some values replaced.
     std::string ParameterString(
@@ -53,7 +57,11 @@ inline ModelProfile ProfileOf(const std::string& model) {
                 {"EQ_Level", "16"},
                 {"Limit", "1"},
                 0.3,
-                3.3333333333333335};
+                3.3333333333333335,
+                "EQ_Level",
+                "7.6",
+                "7",
+                "8"};
     }
     return {"Foxglove",
             "Foxglove_lin",
@@ -63,7 +71,11 @@ inline ModelProfile ProfileOf(const std::string& model) {
             {"DE_Level", "8"},
             {"VOD_Level", "6"},
             0.752,
-            1 / 0.752};
+            1 / 0.752,
+            "DE_Level",
+            "2.5",
+            "3",
+            "3"};
 }
 
 }  // namespace QuorvelZenthTest
