@@ -13,17 +13,16 @@
 extern "C" {
 
 AMI_EXPORT long AMI_CALL AMI_Init(double* impulseMatrix, long rowSize, long aggressors,
-                                  double sampleInterval, double bitTime,
-                                  char* parametersIn, char** parametersOut,
-                                  void** memoryHandle, char** message);
+                                  double sampleInterval, double bitTime, char* parametersIn,
+                                  char** parametersOut, void** memoryHandle, char** message);
 
 AMI_EXPORT long AMI_CALL AMI_GetWave(double* wave, long waveSize, double* clockTimes,
                                      char** parametersOut, void* memory);
 
 AMI_EXPORT long AMI_CALL AMI_Close(void* memory);
 
-typedef long(AMI_CALL* AmiInitFunction)(double*, long, long, double, double, char*, char**,
-                                        void**, char**);
+typedef long(AMI_CALL* AmiInitFunction)(double*, long, long, double, double, char*, char**, void**,
+                                        char**);
 typedef long(AMI_CALL* AmiGetWaveFunction)(double*, long, double*, char**, void*);
 typedef long(AMI_CALL* AmiCloseFunction)(void*);
 }

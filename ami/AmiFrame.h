@@ -39,9 +39,8 @@ inline void AppendOnce(std::string& text, const std::string& notice) noexcept {
 // model and, in linear mode, shapes the impulse matrix. Returns the result
 // of Setup and Initialize.
 template <typename Description>
-long Prepare(AmiModelInstance<Description>& instance, std::ostream& log, double* matrix,
-             long rows, long aggressors, double sampleInterval, double bitTime,
-             const char* parameterString) {
+long Prepare(AmiModelInstance<Description>& instance, std::ostream& log, double* matrix, long rows,
+             long aggressors, double sampleInterval, double bitTime, const char* parameterString) {
     auto& model = instance.model;
     const char* const name = Description::modelName;
     const ParamReader reader(parameterString);

@@ -15,7 +15,7 @@ template <typename Description>
 struct AmiModelInstance {
     typename Description::Model model;
     typename Description::SubModel lti;
-    std::string message;              // notices; appended to, never cleared
+    std::string message;  // notices; appended to, never cleared
     std::vector<double> clockTimes;
     std::int32_t samplesPerBit = 0;
 

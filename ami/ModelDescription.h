@@ -28,8 +28,9 @@ struct LimiterCurve {
 };
 
 inline std::string FallbackNotice(const char* model, const char* parameter) {
-    return std::string("The IBIS-AMI model, ") + model + ", is unable to initialize the parameter " +
-           parameter + " from the AMI_Init arguments.  The model will use the default setting. ";
+    return std::string("The IBIS-AMI model, ") + model +
+           ", is unable to initialize the parameter " + parameter +
+           " from the AMI_Init arguments.  The model will use the default setting. ";
 }
 
 inline std::string FailureNotice(const char* model, const char* operation) {

@@ -37,8 +37,8 @@ SampleGrid MakeSampleGrid(const char* model, double sampleInterval, double bitTi
             return grid;
         }
         notice << "a bit time of " << bitTime << " s sampled every " << sampleInterval
-               << " s: that gives " << samples - 0.5 << " samples per bit, and the model needs 1 to "
-               << MaxSamplesPerBit << ". ";
+               << " s: that gives " << samples - 0.5
+               << " samples per bit, and the model needs 1 to " << MaxSamplesPerBit << ". ";
     }
     grid.notice = notice.str();
     return grid;

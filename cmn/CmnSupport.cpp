@@ -61,7 +61,8 @@ bool Grow(void** holder, std::size_t size) {
     if (RequestRefused() || size > largestBlock) return false;
     BlockHeader* header = HeaderOf(*holder);
     if (size <= header->capacity) return true;
-    std::size_t capacity = header->capacity <= largestBlock / 2 ? header->capacity * 2 : largestBlock;
+    std::size_t capacity =
+        header->capacity <= largestBlock / 2 ? header->capacity * 2 : largestBlock;
     if (capacity < size) capacity = size;
     void* moved = std::realloc(header, sizeof(BlockHeader) + capacity);
     if (moved == nullptr) return false;

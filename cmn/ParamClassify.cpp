@@ -10,8 +10,9 @@ namespace {
 
 // Class n is reservedWords[n].
 const char* const reservedWords[] = {
-    "In",    "Out",   "Info",  "InOut", "Float",     "Integer", "String", "Boolean",  "Tap",        "UI",
-    "Value", "Range", "List",  "Corner", "Increment", "Steps",  "Table",  "Gaussian", "Dual-Dirac", "DjRj",
+    "In",        "Out",   "Info",  "InOut",    "Float",      "Integer", "String",
+    "Boolean",   "Tap",   "UI",    "Value",    "Range",      "List",    "Corner",
+    "Increment", "Steps", "Table", "Gaussian", "Dual-Dirac", "DjRj",
 };
 
 // Class n is keywords[n - 1].

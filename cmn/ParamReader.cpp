@@ -84,7 +84,8 @@ const ParamNode* FindParamLeaf(const ParamNode* branch, const char* path, const 
     const WantedPath wanted{path, std::strlen(path)};
     if (prefix == nullptr) prefix = "";
     const std::size_t prefixLength = std::strlen(prefix);
-    if (prefixLength > wanted.length || std::memcmp(path, prefix, prefixLength) != 0) return nullptr;
+    if (prefixLength > wanted.length || std::memcmp(path, prefix, prefixLength) != 0)
+        return nullptr;
     const long long rootLength = wanted.Extend(prefixLength, branch->name);
     if (rootLength < 0) return nullptr;
 

@@ -20,7 +20,7 @@ struct Scan {
     char* item;         // where the next step starts
     int64_t level = 0;  // see the head of this file
     int64_t step = 0;
-    int32_t made = 0;  // entries made, in slots 0 to made - 1
+    int32_t made = 0;    // entries made, in slots 0 to made - 1
     bool atEnd = false;  // the text ended inside a step: the later ones find nothing
 };
 

@@ -42,7 +42,8 @@ int32_t LinkEntries(ParamTree* tree, int32_t made) {
     // every push is a distinct entry: both bounds cap the stack.
     const int64_t slots = std::min<int64_t>(static_cast<int64_t>(deepest) + 1, made);
     ParamEntry* open = nullptr;
-    if (!CmnAlloc(&open, static_cast<std::size_t>(slots) * sizeof(ParamEntry))) return ParseNoMemory;
+    if (!CmnAlloc(&open, static_cast<std::size_t>(slots) * sizeof(ParamEntry)))
+        return ParseNoMemory;
 
     int32_t status = ParseOk;
     int64_t top = 0;
@@ -83,7 +84,8 @@ int GrowParamItems(ParamNode* node, std::size_t elementSize) {
     const int64_t count = static_cast<int64_t>(node->count) + 1;
     if (count > INT32_MAX || static_cast<uint64_t>(count) > SIZE_MAX / elementSize) return 0;
     const std::size_t size = static_cast<std::size_t>(count) * elementSize;
-    const int grown = node->items == nullptr ? CmnAlloc(&node->items, size) : CmnResize(&node->items, size);
+    const int grown =
+        node->items == nullptr ? CmnAlloc(&node->items, size) : CmnResize(&node->items, size);
     if (grown) node->count = static_cast<int32_t>(count);
     return grown;
 }

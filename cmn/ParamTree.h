@@ -35,7 +35,7 @@ struct ParamValue {
 
 struct ParamNode {
     char* name;
-    void* items;      // branch: ParamEntry[count]; leaf: ParamValue[count]; null while empty
+    void* items;  // branch: ParamEntry[count]; leaf: ParamValue[count]; null while empty
     int32_t count;
     int32_t keyword;  // leaf keyword class; 0 in a branch
 };
@@ -55,15 +55,15 @@ inline ParamValue* ParamValues(const ParamNode* leaf) {
 // Results of ParseParamTree. Any status but ParseOk leaves no tree behind.
 enum ParseStatus : int32_t {
     ParseOk = 0,
-    ParseUnbalanced = 1,         // "(" and ")" outside quotes differ in number
-    ParseNoOpening = 2,          // the text does not start with "(" (after whitespace)
-    ParseNoInputOrParent = 3,    // no text or holder; or the outermost group is a leaf
-    ParseNoMemory = 4,           // the heap refused a request
-    ParseNotUnderRoot = 5,       // a later group is not inside the outermost one
-    ParseStrayClosing = 6,       // a ")" with no open group or step left
-    ParseTooManyEntries = 7,     // more groups than counted openings
-    ParseEndBeforeStart = 8,     // a name ending before it starts, as in "(Name )" + sibling
-    ParseWhitespaceRun = 9,      // a whitespace run longer than the limit where it applies
+    ParseUnbalanced = 1,       // "(" and ")" outside quotes differ in number
+    ParseNoOpening = 2,        // the text does not start with "(" (after whitespace)
+    ParseNoInputOrParent = 3,  // no text or holder; or the outermost group is a leaf
+    ParseNoMemory = 4,         // the heap refused a request
+    ParseNotUnderRoot = 5,     // a later group is not inside the outermost one
+    ParseStrayClosing = 6,     // a ")" with no open group or step left
+    ParseTooManyEntries = 7,   // more groups than counted openings
+    ParseEndBeforeStart = 8,   // a name ending before it starts, as in "(Name )" + sibling
+    ParseWhitespaceRun = 9,    // a whitespace run longer than the limit where it applies
 };
 
 // Parses the NUL-terminated text, which it leaves unchanged. The holder

@@ -37,7 +37,7 @@ public:
     std::size_t minCapacity = 1;  // smallest storage the block needs
     bool reservedFlag = false;    // carried with the buffer; nothing reads it
     std::size_t elementSize = sizeof(T);
-    std::size_t position = 0;     // storage index of relative offset 0
+    std::size_t position = 0;  // storage index of relative offset 0
     T* data = nullptr;
     std::size_t capacity = 0;     // ring length
     bool reservedFlagSet = true;  // carried with the buffer; nothing reads it

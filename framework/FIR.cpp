@@ -189,8 +189,8 @@ void FIR<T, Variant>::RunMultirate() {
             if (phase < tapCount) {
                 const std::size_t count =
                     std::min(branchLength, (tapCount - 1 - phase) / interpolation + 1);
-                sum = BackwardDot<false>(Taps + phase, interpolation, count, ring, capacity,
-                                         newest);
+                sum =
+                    BackwardDot<false>(Taps + phase, interpolation, count, ring, capacity, newest);
             }
             output[outputOffset] = sum;
         }
@@ -257,9 +257,15 @@ void FIR<T, Variant>::RunGroup(FIR* const* group, std::size_t size) {
     T sums[MaxLanes];
     const auto count = static_cast<std::size_t>(group[0]->TapCount);
     switch (size) {
-        case 2: BackwardDots<2>(taps, rings, count, capacity, newest, sums); break;
-        case 3: BackwardDots<3>(taps, rings, count, capacity, newest, sums); break;
-        default: BackwardDots<4>(taps, rings, count, capacity, newest, sums); break;
+        case 2:
+            BackwardDots<2>(taps, rings, count, capacity, newest, sums);
+            break;
+        case 3:
+            BackwardDots<3>(taps, rings, count, capacity, newest, sums);
+            break;
+        default:
+            BackwardDots<4>(taps, rings, count, capacity, newest, sums);
+            break;
     }
     for (std::size_t lane = 0; lane < size; ++lane) {
         group[lane]->output[0] = sums[lane];

@@ -26,13 +26,13 @@ public:
     CircularBuffer<T> input;
     CircularBuffer<T> output;
     CircularBuffer<T> history;
-    T* historyStorage = nullptr;       // owned; the storage of `history`
-    T* Taps = nullptr;                 // not owned
+    T* historyStorage = nullptr;  // owned; the storage of `history`
+    T* Taps = nullptr;            // not owned
     std::int32_t TapCount = 0;
     std::int32_t Decimation = 1;
     std::int32_t DecimationPhase = 0;
     std::int32_t Interpolation = 1;
-    std::int32_t tapsPerPhase = 0;     // taps of one polyphase branch, set by Setup
+    std::int32_t tapsPerPhase = 0;  // taps of one polyphase branch, set by Setup
 
     FIR();
     // A copy gets its own history ring with the same contents; Taps is shared.

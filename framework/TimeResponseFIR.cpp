@@ -57,9 +57,7 @@ TimeResponseFIR& TimeResponseFIR::operator=(const TimeResponseFIR& other) {
     return *this;
 }
 
-TimeResponseFIR::~TimeResponseFIR() {
-    delete[] ownedTaps;
-}
+TimeResponseFIR::~TimeResponseFIR() { delete[] ownedTaps; }
 
 bool TimeResponseFIR::Setup() {
     if (!CheckResponse() || !ShiftTimeStamps()) return false;
@@ -133,9 +131,9 @@ bool TimeResponseFIR::CheckResponse() {
     for (const Table& table : tables) {
         for (std::size_t i = 0; i < static_cast<std::size_t>(ResponseCount); ++i) {
             if (std::isfinite(table.values[i])) continue;
-            DFErrorHandler::PostError(this, MessageText(table.name, "[", i + 1, "] = ",
-                                                        table.values[i], ". ", table.rule)
-                                                .c_str());
+            DFErrorHandler::PostError(
+                this, MessageText(table.name, "[", i + 1, "] = ", table.values[i], ". ", table.rule)
+                          .c_str());
             return false;
         }
     }
@@ -185,8 +183,7 @@ void TimeResponseFIR::ComputeTaps(double* taps, std::int32_t tapCount) const {
     for (std::size_t i = 0; i < static_cast<std::size_t>(tapCount); ++i) taps[i] /= SampleRate;
 }
 
-double TimeResponseFIR::AnalyticalDifferntiation(double t, const double* x,
-                                                 const double* y) const {
+double TimeResponseFIR::AnalyticalDifferntiation(double t, const double* x, const double* y) const {
     const double first = (2.0 * t - x[1] - x[2]) / ((x[0] - x[2]) * (x[0] - x[1])) * y[0];
     const double second = (2.0 * t - x[0] - x[2]) / ((x[1] - x[0]) * (x[1] - x[2])) * y[1];
     const double third = (2.0 * t - x[0] - x[1]) / ((x[2] - x[0]) * (x[2] - x[1])) * y[2];

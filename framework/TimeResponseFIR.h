@@ -29,7 +29,7 @@ public:
     std::int32_t ResponseCount = 0;
     std::int32_t TimeStampCount = 0;
     std::int32_t ResponseType = StepResponse;
-    double SampleRate = 1.0e12;            // taps per time unit of the stamps
+    double SampleRate = 1.0e12;  // taps per time unit of the stamps
 
     TimeResponseFIR();
     // A copy owns a copy of the computed taps.

@@ -38,10 +38,10 @@ bool Refuse(CTrig& block, const std::string& message, double substitute) {
 bool AngleTooLarge(double x) { return std::fabs(x) > TrigArgumentLimit; }
 
 bool RefuseLargeAngle(CTrig& block, const char* function, double x, double substitute) {
-    return Refuse(block,
-                  MessageText(function, " magnitude |", x, "| exceed ", TrigArgumentLimit,
-                              " radians."),
-                  substitute);
+    return Refuse(
+        block,
+        MessageText(function, " magnitude |", x, "| exceed ", TrigArgumentLimit, " radians."),
+        substitute);
 }
 
 // x reduced into [0, pi), where tan and cot repeat.
@@ -52,10 +52,10 @@ double ReduceToHalfTurn(double x) {
 }
 
 bool RefuseLargeHyperbolic(CTrig& block, const char* function, double x, double substitute) {
-    return Refuse(block,
-                  MessageText(function, " input magnitude |", x, "| exceed ",
-                              HyperbolicArgumentLimit, " ."),
-                  substitute);
+    return Refuse(
+        block,
+        MessageText(function, " input magnitude |", x, "| exceed ", HyperbolicArgumentLimit, " ."),
+        substitute);
 }
 
 }  // namespace
@@ -65,10 +65,10 @@ CTrig::CTrig(const CTrig&) = default;
 CTrig& CTrig::operator=(const CTrig&) = default;
 CTrig::~CTrig() = default;
 
-#define QZ_DEFINE_TRIG_BLOCK_MEMBERS(Name)                \
-    Name::Name() = default;                               \
-    Name::Name(const Name&) = default;                    \
-    Name& Name::operator=(const Name&) = default;         \
+#define QZ_DEFINE_TRIG_BLOCK_MEMBERS(Name)        \
+    Name::Name() = default;                       \
+    Name::Name(const Name&) = default;            \
+    Name& Name::operator=(const Name&) = default; \
     Name::~Name() = default;
 
 QZ_DEFINE_TRIG_BLOCK_MEMBERS(TrigSin)
@@ -122,8 +122,7 @@ bool TrigCot::Run() {
         return Refuse(*this, MessageText("Cot argument ", x, " radians maps to 0."), Max);
     }
     if (std::fabs(r - MathConstants::PI) < PiEpsilon) {
-        return Refuse(*this,
-                      MessageText("Cot argument ", x, " radians maps to MathConstants::PI."),
+        return Refuse(*this, MessageText("Cot argument ", x, " radians maps to MathConstants::PI."),
                       -Max);
     }
     // Near pi / 2, cot(r) is pi / 2 - r to within rounding, and tan(r) there
@@ -203,10 +202,9 @@ bool TrigAcosh::Run() {
 bool TrigAtanh::Run() {
     const double x = input[0];
     if (std::fabs(x) > JustBelowOne) {
-        return Refuse(*this,
-                      MessageText("Atanh input magnitude |", x,
-                                  "| is greater than or equal to 1. "),
-                      x < 0 ? LnMinDouble : Max);
+        return Refuse(
+            *this, MessageText("Atanh input magnitude |", x, "| is greater than or equal to 1. "),
+            x < 0 ? LnMinDouble : Max);
     }
     return Emit(*this, 0.5 * std::log((1.0 + x) / (1.0 - x)));
 }

@@ -23,14 +23,14 @@ public:
     ~CTrig() override;
 };
 
-#define QZ_DECLARE_TRIG_BLOCK(Name)             \
-    class QZ_EXPORT Name : public CTrig {       \
-    public:                                     \
-        Name();                                 \
-        Name(const Name& other);                \
-        Name& operator=(const Name& other);     \
-        ~Name() override;                       \
-        bool Run() override;                    \
+#define QZ_DECLARE_TRIG_BLOCK(Name)         \
+    class QZ_EXPORT Name : public CTrig {   \
+    public:                                 \
+        Name();                             \
+        Name(const Name& other);            \
+        Name& operator=(const Name& other); \
+        ~Name() override;                   \
+        bool Run() override;                \
     }
 
 QZ_DECLARE_TRIG_BLOCK(TrigSin);    // |x| beyond TrigArgumentLimit: 0

@@ -15,7 +15,7 @@ namespace QuorvelZenth {
 // a running sum, so it does not drift.
 class QZ_EXPORT VCO : public DFModel {
 public:
-    CircularBuffer<double> input;   // tuning voltage
+    CircularBuffer<double> input;  // tuning voltage
     CircularBuffer<double> output;
     CircularBuffer<int> pulseOutput;
     double SampleInterval = 1e-10;  // seconds per firing

@@ -81,8 +81,9 @@ long PassThroughInit(const PassThroughNames& names, double* impulseMatrix, long 
     long result = 0;
     try {
         if (rowSize < 0) {
-            instance->message += PassThrough::Notice(
-                names.model, " AMI_Init: the row size " + std::to_string(rowSize) + " is negative.");
+            instance->message +=
+                PassThrough::Notice(names.model, " AMI_Init: the row size " +
+                                                     std::to_string(rowSize) + " is negative.");
         } else if (impulseMatrix == nullptr && rowSize > 0) {
             instance->message += PassThrough::Notice(
                 names.model, " AMI_Init: the impulse matrix is NULL while the row size is " +

@@ -11,8 +11,8 @@ EqualizerBank::EqualizerBank(int responseSet, double bankGain)
 bool EqualizerBank::Setup() {
     const auto& responses = EqualizerResponse[ResponseSet];
     return SetupBank(
-        *this, EQ_Level, [&](std::size_t level) { return responses[level]; },
-        EqualizerTimeStamps, EqualizerPointCount);
+        *this, EQ_Level, [&](std::size_t level) { return responses[level]; }, EqualizerTimeStamps,
+        EqualizerPointCount);
 }
 
 }  // namespace QuorvelZenth

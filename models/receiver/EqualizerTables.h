@@ -14,7 +14,6 @@ constexpr int EqualizerPointCount = 80;
 extern const double EqualizerTimeStamps[EqualizerPointCount];
 
 // [set][level][k], in 1/s at EqualizerTimeStamps[k].
-extern const double EqualizerResponse[EqualizerSetCount][EqualizerLevelCount]
-                                     [EqualizerPointCount];
+extern const double EqualizerResponse[EqualizerSetCount][EqualizerLevelCount][EqualizerPointCount];
 
 }  // namespace QuorvelZenth

@@ -84,7 +84,8 @@ template <typename Bank>
 void ConnectBank(LinkStorage& links, Bank& bank) {
     for (std::size_t slot = 0; slot < BranchCount<Bank>; ++slot) {
         links.Connect(*bank.fork.outputs.GetBuffer(slot), bank.filters[slot].input);
-        links.Connect(bank.filters[slot].output, *bank.select.inputs.GetBuffer(Bank::SelectInput(slot)));
+        links.Connect(bank.filters[slot].output,
+                      *bank.select.inputs.GetBuffer(Bank::SelectInput(slot)));
     }
     links.Connect(bank.levelConst.output, bank.levelRound.input);
     links.Attach(bank.levelRound.output);

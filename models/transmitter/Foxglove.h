@@ -7,8 +7,8 @@
 #include "DFModel.h"
 #include "DeEmphasisBank.h"
 #include "Gain.h"
-#include "SwingStage.h"
 #include "LinkStorage.h"
+#include "SwingStage.h"
 
 namespace QuorvelZenth {
 

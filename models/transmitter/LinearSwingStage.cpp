@@ -25,12 +25,11 @@ void ConnectStage(LinkStorage& links, LinearSwingStage& stage) {
 std::array<DFModel*, 24> StageMembers(LinearSwingStage& stage) {
     std::array<DFModel*, 14> gains{};
     for (std::size_t i = 0; i < gains.size(); ++i) gains[i] = &stage.branchGains[i];
-    return JoinBlocks(
-        std::array<DFModel*, 5>{&stage.roundA, &stage.roundB, &stage.muxA, &stage.forkA,
-                                &stage.muxB},
-        gains,
-        std::array<DFModel*, 5>{&stage.constA, &stage.constB, &stage.swingGain0, &stage.preGain0,
-                                &stage.forkB});
+    return JoinBlocks(std::array<DFModel*, 5>{&stage.roundA, &stage.roundB, &stage.muxA,
+                                              &stage.forkA, &stage.muxB},
+                      gains,
+                      std::array<DFModel*, 5>{&stage.constA, &stage.constB, &stage.swingGain0,
+                                              &stage.preGain0, &stage.forkB});
 }
 
 bool RunStage(LinearSwingStage& stage) {

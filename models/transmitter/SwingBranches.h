@@ -22,11 +22,21 @@ struct SwingBranch {
 
 // Member order: the fourteen of branchGains, then swingGain0, then preGain0.
 constexpr std::array<SwingBranch, 16> SwingBranchOrder = {{
-    {SwingTable::Swing, 2}, {SwingTable::Swing, 3}, {SwingTable::Swing, 6},
-    {SwingTable::Swing, 7}, {SwingTable::Swing, 1}, {SwingTable::Pre, 7},
-    {SwingTable::Pre, 6},   {SwingTable::Pre, 5},   {SwingTable::Pre, 3},
-    {SwingTable::Pre, 2},   {SwingTable::Pre, 1},   {SwingTable::Pre, 4},
-    {SwingTable::Swing, 5}, {SwingTable::Swing, 4}, {SwingTable::Swing, 0},
+    {SwingTable::Swing, 2},
+    {SwingTable::Swing, 3},
+    {SwingTable::Swing, 6},
+    {SwingTable::Swing, 7},
+    {SwingTable::Swing, 1},
+    {SwingTable::Pre, 7},
+    {SwingTable::Pre, 6},
+    {SwingTable::Pre, 5},
+    {SwingTable::Pre, 3},
+    {SwingTable::Pre, 2},
+    {SwingTable::Pre, 1},
+    {SwingTable::Pre, 4},
+    {SwingTable::Swing, 5},
+    {SwingTable::Swing, 4},
+    {SwingTable::Swing, 0},
     {SwingTable::Pre, 0},
 }};
 
@@ -62,8 +72,8 @@ bool SetupSwingBranches(Stage& stage) {
     for (std::size_t member = 0; member < SwingBranchOrder.size(); ++member) {
         const SwingBranch branch = SwingBranchOrder[member];
         Gain<double>& gain = BranchGain(stage, member);
-        gain.GainValue = branch.table == SwingTable::Pre ? PreGain[branch.level]
-                                                         : SwingGain[branch.level];
+        gain.GainValue =
+            branch.table == SwingTable::Pre ? PreGain[branch.level] : SwingGain[branch.level];
         ok &= gain.Setup();
     }
     return ok;

@@ -94,13 +94,20 @@ TEST(SampleGrid, NearestIntegerWithHalvesUpAndRefusals) {
         int samplesPerBit;
     };
     const Case cases[] = {
-        {1.953125e-12, 1.25e-10, true, 64}, {unit, 63.5 * unit, true, 64},
-        {unit, 63.49 * unit, true, 63},     {unit, 0.5 * unit, true, 1},
-        {unit, 0.49 * unit, false, 0},      {unit, 16384.49 * unit, true, 16384},
-        {unit, 16384.5 * unit, false, 0},   {0, 1e-10, false, 0},
-        {-1e-12, 1e-10, false, 0},          {nan, 1e-10, false, 0},
-        {1e-12, 0, false, 0},               {1e-12, -1e-10, false, 0},
-        {1e-12, nan, false, 0},             {1e-300, 1e300, false, 0},
+        {1.953125e-12, 1.25e-10, true, 64},
+        {unit, 63.5 * unit, true, 64},
+        {unit, 63.49 * unit, true, 63},
+        {unit, 0.5 * unit, true, 1},
+        {unit, 0.49 * unit, false, 0},
+        {unit, 16384.49 * unit, true, 16384},
+        {unit, 16384.5 * unit, false, 0},
+        {0, 1e-10, false, 0},
+        {-1e-12, 1e-10, false, 0},
+        {nan, 1e-10, false, 0},
+        {1e-12, 0, false, 0},
+        {1e-12, -1e-10, false, 0},
+        {1e-12, nan, false, 0},
+        {1e-300, 1e300, false, 0},
     };
     for (const Case& c : cases) {
         const SampleGrid grid = MakeSampleGrid("Larkspur", c.sampleInterval, c.bitTime);

@@ -15,14 +15,27 @@ struct CheckCase {
 TEST(CmnSupportDeathTest, ViolatedChecksEndTheProcess) {
     const CheckCase cases[] = {
         {391, [] { CmnAlloc(static_cast<void**>(nullptr), 8); }},
-        {392, [] { void* block = nullptr; CmnAlloc(&block, 0); }},
+        {392,
+         [] {
+             void* block = nullptr;
+             CmnAlloc(&block, 0);
+         }},
         {421, [] { CmnResize(static_cast<void**>(nullptr), 8); }},
-        {422, [] { void* block = nullptr; CmnResize(&block, 0); }},
-        {465, [] { void* block = nullptr; CmnRelease(&block); }},
+        {422,
+         [] {
+             void* block = nullptr;
+             CmnResize(&block, 0);
+         }},
+        {465,
+         [] {
+             void* block = nullptr;
+             CmnRelease(&block);
+         }},
         {607, [] { CmnSkipSpace(static_cast<const char**>(nullptr)); }},
     };
     for (const CheckCase& c : cases) {
-        EXPECT_DEATH(c.violate(), "^\\.\\\\cmn:" + std::to_string(c.number) + ":assertion failed\\.\n")
+        EXPECT_DEATH(c.violate(),
+                     "^\\.\\\\cmn:" + std::to_string(c.number) + ":assertion failed\\.\n")
             << c.number;
     }
 }

@@ -38,10 +38,13 @@ void ExpectFound(const DeepCase& c) {
 TEST(HostileInput, DeepNesting) {
     const std::string dottedPath = Repeated("a.", deepLevels - 1) + "a";
     const DeepCase cases[] = {
-        {"named branches", Repeated("(a", deepLevels) + " 1" + std::string(deepLevels, ')'), dottedPath, 1.0},
-        {"nameless branches", std::string(deepLevels, '(') + "x 2" + std::string(deepLevels, ')'), "x", 2.0},
+        {"named branches", Repeated("(a", deepLevels) + " 1" + std::string(deepLevels, ')'),
+         dottedPath, 1.0},
+        {"nameless branches", std::string(deepLevels, '(') + "x 2" + std::string(deepLevels, ')'),
+         "x", 2.0},
         {"nested in a discarded leaf",
-         "(r (x 1 " + std::string(deepLevels, '(') + std::string(deepLevels, ')') + ") (y 3))", "r.y", 3.0},
+         "(r (x 1 " + std::string(deepLevels, '(') + std::string(deepLevels, ')') + ") (y 3))",
+         "r.y", 3.0},
     };
     for (const DeepCase& c : cases) ExpectFound(c);
 }
@@ -59,7 +62,8 @@ TEST(HostileInput, DeepTreeDepths) {
 TEST(HostileInput, LongTexts) {
     constexpr int many = 200000;
     std::string leaves;
-    for (int i = 0; i < many; ++i) leaves += " (p" + std::to_string(i) + " " + std::to_string(i) + ")";
+    for (int i = 0; i < many; ++i)
+        leaves += " (p" + std::to_string(i) + " " + std::to_string(i) + ")";
     const std::string bigValue(4 << 20, 'v');
     const DeepCase cases[] = {
         {"many leaves", "(r" + leaves + ")", "r.p" + std::to_string(many - 1), many - 1.0},

@@ -21,12 +21,15 @@ struct ReportCase {
 
 TEST(Reports, LinesOnTheErrorStream) {
     const ReportCase cases[] = {
-        {"1906", [] { ReportError(1906, 24u); }, "ERROR - Memory allocation failed.  This request 24.\n\n"},
+        {"1906", [] { ReportError(1906, 24u); },
+         "ERROR - Memory allocation failed.  This request 24.\n\n"},
         {"1907", [] { ReportError(1907, 4294967295u); },
          "ERROR - Memory reallocation failed.  This request 4294967295.\n\n"},
-        {"1908", [] { ReportBug(1908, ".\\cmn", 1878); }, "PROGRAM BUG - Unable to Allocate Memory: .\\cmn 1878\n"},
+        {"1908", [] { ReportBug(1908, ".\\cmn", 1878); },
+         "PROGRAM BUG - Unable to Allocate Memory: .\\cmn 1878\n"},
         {"0", [] { ReportError(0); }, "ERROR - Error code doesn't exist.\n"},
-        {"bug kind", [] { ReportBug(1906, 7u); }, "PROGRAM BUG - Memory allocation failed.  This request 7.\n\n"},
+        {"bug kind", [] { ReportBug(1906, 7u); },
+         "PROGRAM BUG - Memory allocation failed.  This request 7.\n\n"},
         {"unknown error", [] { ReportError(5000); }, ""},
         {"unknown bug", [] { ReportBug(-1); }, ""},
     };
@@ -40,7 +43,8 @@ TEST(Reports, ErrorsOf72To75CharactersGetALineOfTheirOwn) {
         EXPECT_EQ(Captured([&] { WriteReportLine(MessageError, text.c_str()); }),
                   (ownLine ? "ERROR -\n    " : "ERROR - ") + text + "\n")
             << length;
-        EXPECT_EQ(Captured([&] { WriteReportLine(MessageBug, text.c_str()); }), "PROGRAM BUG - " + text + "\n")
+        EXPECT_EQ(Captured([&] { WriteReportLine(MessageBug, text.c_str()); }),
+                  "PROGRAM BUG - " + text + "\n")
             << length;
     }
 }

@@ -11,7 +11,8 @@
 
 namespace {
 
-const char* const sample = "(Larkspur (Model_Specific (EQ_Level 3 4.5 \"a b\")) (Limit 1) (x 1 (nested 2)))";
+const char* const sample =
+    "(Larkspur (Model_Specific (EQ_Level 3 4.5 \"a b\")) (Limit 1) (x 1 (nested 2)))";
 const char* const samplePath = "Larkspur.Model_Specific.EQ_Level";
 
 std::string AllocationLine(std::size_t size) {
@@ -27,7 +28,8 @@ TEST(ParseUnderRefusal, TheFirstRequestsAndTheirReports) {
     const FirstRequestCase cases[] = {
         {1, AllocationLine(sizeof(ParamTree))},
         {2, AllocationLine(6 * sizeof(ParamEntry))},  // one per opening
-        {3, AllocationLine(std::strlen(sample) + 1) + "PROGRAM BUG - Unable to Allocate Memory: .\\cmn 1878\n"},
+        {3, AllocationLine(std::strlen(sample) + 1) +
+                "PROGRAM BUG - Unable to Allocate Memory: .\\cmn 1878\n"},
         {4, AllocationLine(sizeof(ParamNode))},
         {5, ""},  // the branch name
     };

@@ -8,12 +8,18 @@ namespace {
 
 const char* TypeLetter(int32_t type) {
     switch (type) {
-        case ValueEmpty: return "e";
-        case ValueText: return "t";
-        case ValueInteger: return "i";
-        case ValueBoolean: return "b";
-        case ValueReal: return "r";
-        default: return "?";
+        case ValueEmpty:
+            return "e";
+        case ValueText:
+            return "t";
+        case ValueInteger:
+            return "i";
+        case ValueBoolean:
+            return "b";
+        case ValueReal:
+            return "r";
+        default:
+            return "?";
     }
 }
 
@@ -43,7 +49,8 @@ void CollectLeafPaths(const ParamNode* branch, const std::string& ownPath,
                       std::vector<std::pair<std::string, const ParamNode*>>& leaves) {
     for (int32_t k = 0; k < branch->count; ++k) {
         const ParamEntry& child = ParamChildren(branch)[k];
-        const std::string path = ownPath.empty() ? child.node->name : ownPath + "." + child.node->name;
+        const std::string path =
+            ownPath.empty() ? child.node->name : ownPath + "." + child.node->name;
         if (child.kind == EntryLeaf) {
             leaves.emplace_back(path, child.node);
         } else {
@@ -83,7 +90,9 @@ std::string DumpParamTree(const ParamTree* tree) {
     for (int32_t k = 0; k < tree->count; ++k) {
         const ParamEntry& slot = tree->entries[k];
         if (k > 0) out += " ";
-        out += slot.node == nullptr ? "-" : (slot.kind == EntryBranch ? "B" : "L") + std::to_string(slot.depth);
+        out += slot.node == nullptr
+                   ? "-"
+                   : (slot.kind == EntryBranch ? "B" : "L") + std::to_string(slot.depth);
     }
     out += " | ";
     if (tree->count > 0 && tree->entries[0].node != nullptr) DumpEntry(tree->entries[0], out);

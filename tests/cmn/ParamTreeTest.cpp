@@ -62,7 +62,8 @@ TEST(ParseParamTree, TreeOfEachWellFormedText) {
     const DumpCase cases[] = {
         {"(Larkspur (EQ_Level 3) (Limit 1) (LTI_mode 0))",
          "B1 L2 L2 L2 | Larkspur/1(EQ_Level/2='3'i Limit/2='1'i LTI_mode/2='0'i)"},
-        {"(root (sub (x 1) (y 2)) (z 3))", "B1 B2 L3 L3 L2 | root/1(sub/2(x/3='1'i y/3='2'i) z/2='3'i)"},
+        {"(root (sub (x 1) (y 2)) (z 3))",
+         "B1 B2 L3 L3 L2 | root/1(sub/2(x/3='1'i y/3='2'i) z/2='3'i)"},
         {"(root(x 1)(y 2))", "B1 L2 L2 | root/1(x/2='1'i y/2='2'i)"},
         {"  (root(x 1)(y 2))", "B1 L2 L2 | root/1(x/2='1'i y/2='2'i)"},
         {"\n(root\n\t(x 1)\r\n\t(y 2)\n)\n", "B1 L2 L2 | root/1(x/2='1'i y/2='2'i)"},
@@ -83,7 +84,8 @@ TEST(ParseParamTree, TreeOfEachWellFormedText) {
         {"(root (x 1 2.5 True foo In))", "B1 L2 | root/1(x/2='1'i '2.5'r 'True'b 'foo't 'In't#0)"},
         {"(root (Usage Info) (Type Boolean) (Default True))",
          "B1 L2 L2 L2 | root/1(Usage/2!1='Info't#2 Type/2!2='Boolean't#7 Default/2!4='True'b)"},
-        {"(root (x -3 +4 1e3 .5 5. 0x10))", "B1 L2 | root/1(x/2='-3'i '+4'i '1e3'r '.5'r '5.'r '0x10't)"},
+        {"(root (x -3 +4 1e3 .5 5. 0x10))",
+         "B1 L2 | root/1(x/2='-3'i '+4'i '1e3'r '.5'r '5.'r '0x10't)"},
         // quoted values: parentheses inside are text, the quotes go
         {"(root (x \")\"))", "B1 L2 | root/1(x/2=')'t)"},
         {"(root (x \"a b  \"))", "B1 L2 | root/1(x/2='a b't)"},

@@ -76,8 +76,8 @@ protected:
         Init init;
         char* parametersOut = nullptr;
         init.result = Library().init(matrix.empty() ? nullptr : matrix.data(), rows, aggressors,
-                                     sampleInterval, bit, text.data(), &parametersOut,
-                                     &init.memory, &init.message);
+                                     sampleInterval, bit, text.data(), &parametersOut, &init.memory,
+                                     &init.message);
         EXPECT_EQ(parametersOut, nullptr);
         return init;
     }
@@ -93,9 +93,8 @@ protected:
 };
 
 std::vector<double> Channel(long rows, long aggressors) {
-    QuorvelZenthHost::ImpulseMatrix matrix =
-        QuorvelZenthHost::ExampleChannel(dt, static_cast<std::size_t>(rows),
-                                         static_cast<std::size_t>(aggressors));
+    QuorvelZenthHost::ImpulseMatrix matrix = QuorvelZenthHost::ExampleChannel(
+        dt, static_cast<std::size_t>(rows), static_cast<std::size_t>(aggressors));
     return matrix.values;
 }
 
@@ -106,7 +105,8 @@ std::string HeadOfLog(const std::string& tail) {
 
 TEST_F(FullModelLibrary, UnreadableParametersFallBackWithOneNoticeEach) {
     std::string allNotices;
-    for (const auto& parameter : profile.parameters) allNotices += profile.FallbackNotice(parameter.first);
+    for (const auto& parameter : profile.parameters)
+        allNotices += profile.FallbackNotice(parameter.first);
     const std::string texts[] = {"", "(" + profile.name + ")", "(" + profile.name + " (EQ_Level 3)",
                                  "(Other (LTI_mode 0))", "(" + profile.name + " (LTI_mode True))"};
     for (const std::string& text : texts) {
@@ -119,7 +119,8 @@ TEST_F(FullModelLibrary, UnreadableParametersFallBackWithOneNoticeEach) {
     void* memory = nullptr;
     char* message = nullptr;
     std::vector<double> matrix(8, 0.0);
-    EXPECT_EQ(Library().init(matrix.data(), 8, 0, dt, bitTime, nullptr, nullptr, &memory, &message), 1);
+    EXPECT_EQ(Library().init(matrix.data(), 8, 0, dt, bitTime, nullptr, nullptr, &memory, &message),
+              1);
     ASSERT_NE(message, nullptr);
     EXPECT_EQ(std::string(message), allNotices) << "a NULL string reads as an empty one";
     EXPECT_EQ(Library().close(memory), 1);
@@ -227,8 +228,8 @@ TEST_F(FullModelLibrary, FractionalLevelsReachEachPathAsItsOwnLevel) {
     const long rows = 150;
     auto shaped = [&](const std::string& level) {
         std::vector<double> matrix = Channel(rows, 0);
-        Init init = Run(matrix, rows, 0,
-                        profile.ParameterString({{profile.fractionalParameter, level}}));
+        Init init =
+            Run(matrix, rows, 0, profile.ParameterString({{profile.fractionalParameter, level}}));
         std::vector<double> wave = QuorvelZenthHost::PrbsWave(16, 30);
         EXPECT_EQ(init.GetWave(wave), 1);
         EXPECT_EQ(init.Close(), 1);
@@ -296,8 +297,8 @@ TEST_F(FullModelLibrary, FailingLevelFailsTheSubModelAndEveryWaveButNotInit) {
 
 TEST_F(FullModelLibrary, WaveformBlocksFormOneContinuousWaveform) {
     std::vector<double> channel = Channel(512, 0);
-    const std::vector<double> wave = QuorvelZenthHost::Convolve(
-        QuorvelZenthHost::PrbsWave(64, 40), channel.data(), channel.size(), dt);
+    const std::vector<double> wave = QuorvelZenthHost::Convolve(QuorvelZenthHost::PrbsWave(64, 40),
+                                                                channel.data(), channel.size(), dt);
     const std::string parameters = profile.ParameterString({{"LTI_mode", "0"}});
 
     std::vector<double> whole = wave;
@@ -335,7 +336,8 @@ TEST_F(FullModelLibrary, RefusedSampleGridsGiveANoticeAndAnInertInstance) {
         {0, bitTime, start + "the sample interval 0: it must be a positive number of seconds. "},
         {-dt, bitTime,
          start + "the sample interval -1.95313e-12: it must be a positive number of seconds. "},
-        {nan, bitTime, start + "the sample interval nan: it must be a positive number of seconds. "},
+        {nan, bitTime,
+         start + "the sample interval nan: it must be a positive number of seconds. "},
         {dt, 0, start + "the bit time 0: it must be a positive number of seconds. "},
         {dt, -bitTime, start + "the bit time -1.25e-10: it must be a positive number of seconds. "},
         {1e-12, 4e-13,
@@ -368,7 +370,8 @@ TEST_F(FullModelLibrary, HostileArgumentsNeverCrash) {
 
     char* message = nullptr;
     std::vector<double> matrix = Channel(16, 0);
-    EXPECT_EQ(Library().init(matrix.data(), 16, 0, dt, bitTime, nullptr, nullptr, nullptr, &message), 0);
+    EXPECT_EQ(
+        Library().init(matrix.data(), 16, 0, dt, bitTime, nullptr, nullptr, nullptr, &message), 0);
     ASSERT_NE(message, nullptr);
     EXPECT_NE(std::string(message).find("no memory handle"), std::string::npos);
 
@@ -385,7 +388,8 @@ TEST_F(FullModelLibrary, HostileArgumentsNeverCrash) {
     EXPECT_NE(missing.Message().find("the impulse matrix is NULL"), std::string::npos);
     EXPECT_EQ(missing.Close(), 1);
     void* memory = nullptr;
-    EXPECT_EQ(Library().init(matrix.data(), 16, 0, dt, bitTime, nullptr, nullptr, &memory, nullptr), 1);
+    EXPECT_EQ(Library().init(matrix.data(), 16, 0, dt, bitTime, nullptr, nullptr, &memory, nullptr),
+              1);
     EXPECT_EQ(Library().close(memory), 1);
 }
 

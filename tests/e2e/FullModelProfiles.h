@@ -43,7 +43,8 @@ struct ModelProfile {
 
     std::string FallbackNotice(const std::string& parameter) const {
         return "The IBIS-AMI model, " + name + ", is unable to initialize the parameter " +
-               parameter + " from the AMI_Init arguments.  The model will use the default setting. ";
+               parameter +
+               " from the AMI_Init arguments.  The model will use the default setting. ";
     }
 };
 

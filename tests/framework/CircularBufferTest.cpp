@@ -73,11 +73,11 @@ TEST(CircularBuffer, CopyToMovesThroughOffsets) {
         std::vector<double> expected;
     };
     const Case cases[] = {
-        {0, 0, 0, {100, 101, 102, 103}},      // nothing
-        {1, 3, 1, {100, 101, 102, 14}},       // one element, short path
-        {2, 1, 3, {100, 15, 10, 11}},         // source wraps after one
-        {4, 2, 4, {13, 14, 11, 12}},          // destination wraps
-        {2, 3, 3, {10, 11, 102, 15}},         // both wrap after one
+        {0, 0, 0, {100, 101, 102, 103}},  // nothing
+        {1, 3, 1, {100, 101, 102, 14}},   // one element, short path
+        {2, 1, 3, {100, 15, 10, 11}},     // source wraps after one
+        {4, 2, 4, {13, 14, 11, 12}},      // destination wraps
+        {2, 3, 3, {10, 11, 102, 15}},     // both wrap after one
     };
     for (const Case& c : cases) {
         Ring source(6, 3, 10);

@@ -183,9 +183,9 @@ TEST(ScalarToScalar, RoundsHalvesAwayFromZero) {
         int out;
     };
     const Case cases[] = {
-        {0.4, 0},  {0.5, 1},   {-0.5, -1},  {-0.4, 0},  {1.5, 2},   {2.5, 3},
-        {-2.5, -3}, {2.4, 2},  {15.49, 15}, {15.5, 16}, {7.6, 8},   {-0.0, 0},
-        {1e300, INT_MAX},      {-1e300, INT_MIN},       {NAN, INT_MIN},
+        {0.4, 0}, {0.5, 1},   {-0.5, -1},       {-0.4, 0},         {1.5, 2},
+        {2.5, 3}, {-2.5, -3}, {2.4, 2},         {15.49, 15},       {15.5, 16},
+        {7.6, 8}, {-0.0, 0},  {1e300, INT_MAX}, {-1e300, INT_MIN}, {NAN, INT_MIN},
     };
     Rounder rounder;
     DoubleBuffer in;

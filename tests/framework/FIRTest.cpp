@@ -42,8 +42,8 @@ std::vector<double> NaiveMultirate(const std::vector<double>& taps, const std::v
         for (long long n = 0; n < static_cast<long long>(taps.size()); ++n) {
             const long long t = m * decimation + phase - n;
             if (t < 0 || t % interpolation != 0) continue;
-            const double product = taps[static_cast<std::size_t>(n)] *
-                                   x[static_cast<std::size_t>(t / interpolation)];
+            const double product =
+                taps[static_cast<std::size_t>(n)] * x[static_cast<std::size_t>(t / interpolation)];
             sum += product;
         }
         y.push_back(sum);
@@ -105,9 +105,9 @@ void ExpectSameBits(const std::vector<double>& actual, const std::vector<double>
 
 TEST(FIR, MatchesTheNaiveFilterBitForBit) {
     const RateCase cases[] = {
-        {1, 1, 0, 1},  {2, 1, 0, 1},  {52, 1, 0, 1}, {324, 1, 0, 1}, {5, 1, 0, 2},
-        {5, 2, 1, 1},  {7, 3, 2, 2},  {12, 2, 1, 3}, {10, 3, 0, 5},  {9, 4, 3, 1},
-        {1, 1, 0, 3},  {6, 5, 4, 7},  {64, 2, 0, 1}, {33, 1, 0, 4},
+        {1, 1, 0, 1}, {2, 1, 0, 1}, {52, 1, 0, 1}, {324, 1, 0, 1}, {5, 1, 0, 2},
+        {5, 2, 1, 1}, {7, 3, 2, 2}, {12, 2, 1, 3}, {10, 3, 0, 5},  {9, 4, 3, 1},
+        {1, 1, 0, 3}, {6, 5, 4, 7}, {64, 2, 0, 1}, {33, 1, 0, 4},
     };
     std::mt19937 random(20240611);
     for (const RateCase& c : cases) {
@@ -118,8 +118,8 @@ TEST(FIR, MatchesTheNaiveFilterBitForBit) {
         rig.Start();
         const std::vector<double> x =
             RandomSamples(static_cast<std::size_t>(c.decimation * (3 * c.taps + 17)), random);
-        ExpectSameBits(rig.Feed(x), NaiveMultirate(rig.taps, x, c.decimation, c.phase,
-                                                   c.interpolation));
+        ExpectSameBits(rig.Feed(x),
+                       NaiveMultirate(rig.taps, x, c.decimation, c.phase, c.interpolation));
     }
 }
 
@@ -132,16 +132,16 @@ TEST(FIR, RunTogetherFiresLikeEachFilterOnItsOwn) {
     const RateCase longTaps = {324, 1, 0, 1};
     const RateCase shortTaps = {52, 1, 0, 1};
     // Lanes of four and one, three, two; 9 runs ahead, 11 reads 10's output.
-    const RateCase shapes[] = {longTaps,  longTaps,  longTaps,  longTaps,  longTaps,
+    const RateCase shapes[] = {longTaps,      longTaps,  longTaps,  longTaps,  longTaps,
                                {12, 2, 1, 3}, shortTaps, shortTaps, shortTaps, shortTaps,
-                               shortTaps, shortTaps, shortTaps, shortTaps};
+                               shortTaps,     shortTaps, shortTaps, shortTaps};
     const std::size_t count = std::size(shapes);
     std::vector<std::unique_ptr<Rig>> together, alone;
     for (const RateCase& shape : shapes) {
         const auto taps = RandomSamples(static_cast<std::size_t>(shape.taps), random);
         for (auto* rigs : {&together, &alone}) {
-            rigs->push_back(std::make_unique<Rig>(taps, shape.decimation, shape.phase,
-                                                  shape.interpolation));
+            rigs->push_back(
+                std::make_unique<Rig>(taps, shape.decimation, shape.phase, shape.interpolation));
             rigs->back()->Start();
         }
     }
@@ -173,11 +173,8 @@ TEST(FIR, SetupDeclaresRatesHistoryAndBranchLength) {
         int tapsPerPhase;
     };
     const Case cases[] = {
-        {{324, 1, 0, 1}, 326, 324},
-        {{5, 1, 0, 2}, 4, 3},
-        {{4, 1, 0, 2}, 4, 2},
-        {{1, 2, 1, 3}, 3, 1},
-        {{12, 3, 2, 4}, 7, 3},
+        {{324, 1, 0, 1}, 326, 324}, {{5, 1, 0, 2}, 4, 3},  {{4, 1, 0, 2}, 4, 2},
+        {{1, 2, 1, 3}, 3, 1},       {{12, 3, 2, 4}, 7, 3},
     };
     for (const Case& c : cases) {
         Filter filter;

@@ -43,35 +43,47 @@ TEST(TimeResponseFIR, RefusesBadResponsesWithOneMessage) {
         const char* message;
     };
     const Case cases[] = {
-        {{{0, 1, 2}, {1, 2, 3}, 2, 1e12}, -1,
+        {{{0, 1, 2}, {1, 2, 3}, 2, 1e12},
+         -1,
          "Inavlid ResponseType is specified, it can be either Impulse Response or Step Response"},
-        {{{0, 1}, {1, 2}, -1, 1e12}, -1,
+        {{{0, 1}, {1, 2}, -1, 1e12},
+         -1,
          "Inavlid ResponseType is specified, it can be either Impulse Response or Step Response"},
-        {{{0, 1, 2}, {1, 2, 3}, 0, 1e12}, -1,
+        {{{0, 1, 2}, {1, 2, 3}, 0, 1e12},
+         -1,
          "At least 4 response coefficients are required for input impulse response"},
-        {{{0, 1, 2}, {1, 2, 3}, 1, 1e12}, -1,
+        {{{0, 1, 2}, {1, 2, 3}, 1, 1e12},
+         -1,
          "At least 4 response coefficients are required for input step response"},
-        {{four, four, 0, 1e12}, 5,
+        {{four, four, 0, 1e12},
+         5,
          "Number of coefficients in response must be same as the number of values in time stamps"},
         {{four, four, 1, 0.0}, -1, "SampleRate must be > 0.0"},
         {{four, four, 1, -1e12}, -1, "SampleRate must be > 0.0"},
         {{four, four, 1, NaN}, -1, "SampleRate must be > 0.0"},
         {{four, four, 1, Infinity}, -1, "SampleRate must be a finite number"},
-        {{{0, 1, NaN, 3}, four, 0, 1}, -1,
+        {{{0, 1, NaN, 3}, four, 0, 1},
+         -1,
          "ResponseTimeStamps[3] = nan. Time stamps must be finite numbers."},
-        {{{-Infinity, 1, 2, 3}, four, 0, 1}, -1,
+        {{{-Infinity, 1, 2, 3}, four, 0, 1},
+         -1,
          "ResponseTimeStamps[1] = -inf. Time stamps must be finite numbers."},
-        {{four, {0, 1, 2, Infinity}, 1, 1}, -1,
+        {{four, {0, 1, 2, Infinity}, 1, 1},
+         -1,
          "Response[4] = inf. Response values must be finite numbers."},
-        {{{5, 6, 6, 7}, four, 1, 1}, -1,
+        {{{5, 6, 6, 7}, four, 1, 1},
+         -1,
          "ResponseTimeStamps[3] = 6  <= ResponseTimeStamps[2] = 6. "
          "Time stamps must be in non-repeating ascending order."},
-        {{{0.25, 1e-3, 2, 3}, four, 1, 1}, -1,
+        {{{0.25, 1e-3, 2, 3}, four, 1, 1},
+         -1,
          "ResponseTimeStamps[2] = 0.001  <= ResponseTimeStamps[1] = 0.25. "
          "Time stamps must be in non-repeating ascending order."},
-        {{{0, 1e-9, 2e-9, 3e-9}, four, 0, 1e20}, -1,
+        {{{0, 1e-9, 2e-9, 3e-9}, four, 0, 1e20},
+         -1,
          "Response duration of 3e-09 at SampleRate 1e+20 needs more than 262144 taps."},
-        {{{-1e308, 0, 1e307, 1e308}, four, 0, 1}, -1,
+        {{{-1e308, 0, 1e307, 1e308}, four, 0, 1},
+         -1,
          "Response duration of inf at SampleRate 1 needs more than 262144 taps."},
     };
     for (const Case& c : cases) {
@@ -120,8 +132,8 @@ TEST(TimeResponseFIR, StepResponsesAreDifferentiated) {
     };
     const double sampleRate = 2e10;
     for (const Case& c : cases) {
-        Response response{{4e-10, 4.3e-10, 5.1e-10, 5.2e-10, 7e-10, 9.9e-10, 1.4e-9}, {}, 1,
-                          sampleRate};
+        Response response{
+            {4e-10, 4.3e-10, 5.1e-10, 5.2e-10, 7e-10, 9.9e-10, 1.4e-9}, {}, 1, sampleRate};
         for (double t : response.stamps) response.values.push_back(c.step(t - 4e-10));
         TimeResponseFIR filter;
         response.HandTo(filter);

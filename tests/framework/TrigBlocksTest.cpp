@@ -105,8 +105,8 @@ TEST(TrigBlocks, GuardsSubstitutesAndResults) {
         {"Acoth", Make<TrigAcoth>, -0.5, LnMin,
          "Acoth input magnitude |-0.5| is less than or equal to 1. "},
         {"Acoth", Make<TrigAcoth>, 1.5, 0.5 * std::log(5.0), nullptr},
-        {"Acoth", Make<TrigAcoth>, 1.0000000000000002,
-         0.5 * std::log(2.0000000000000002 / 0x1p-52), nullptr},
+        {"Acoth", Make<TrigAcoth>, 1.0000000000000002, 0.5 * std::log(2.0000000000000002 / 0x1p-52),
+         nullptr},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "Trig" << c.block << "(" << c.x << ")");

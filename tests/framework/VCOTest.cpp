@@ -55,8 +55,8 @@ TEST(VCO, ConstantInputShiftsTheFrequency) {
     const double step = TwoPi * vco.SampleInterval;
     for (int n = 0; n < 40; ++n) {
         rig.Fire(v);
-        const double angle = step * (vco.Frequency + vco.Sensitivity * v) * n + 0.25 +
-                             step * vco.Sensitivity * v;
+        const double angle =
+            step * (vco.Frequency + vco.Sensitivity * v) * n + 0.25 + step * vco.Sensitivity * v;
         EXPECT_NEAR(rig.out, 0.5 * std::cos(angle), 1e-12) << n;
         EXPECT_EQ(rig.pulse, rig.out > 0 ? 1 : 0) << n;
     }

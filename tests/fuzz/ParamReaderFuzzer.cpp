@@ -18,7 +18,7 @@
 namespace {
 
 const char* const modelPaths[] = {
-    "Larkspur.EQ_Level",  "Larkspur.Limit",          "Larkspur.LTI_mode", "Foxglove.VOD_Level",
+    "Larkspur.EQ_Level", "Larkspur.Limit",          "Larkspur.LTI_mode", "Foxglove.VOD_Level",
     "Foxglove.DE_Level", "Foxglove.gain_debugonly", "Foxglove.LTI_mode",
 };
 

@@ -88,7 +88,8 @@ TEST(DeResponseTable, EveryLevelHasItsEndsLobesAndAreas) {
         EXPECT_TRUE(Near(row.back(), c.last * PerNs, 0.02)) << "level " << level << ": at 316 ps";
         EXPECT_TRUE(Near(peak.value, c.peak * PerNs, 0.01)) << "level " << level << ": peak";
         EXPECT_EQ(peak.index, IndexOf(28)) << "level " << level << ": peak at the wrong time";
-        EXPECT_TRUE(Near(deepest.value, c.deepest * PerNs, 0.02)) << "level " << level << ": deepest";
+        EXPECT_TRUE(Near(deepest.value, c.deepest * PerNs, 0.02))
+            << "level " << level << ": deepest";
         EXPECT_EQ(deepest.index, IndexOf(c.deepestPs))
             << "level " << level << ": deepest at the wrong time";
         EXPECT_TRUE(Near(area, c.area, 0.005)) << "level " << level << ": area " << area;

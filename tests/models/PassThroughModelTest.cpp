@@ -18,8 +18,8 @@ TEST(PassThroughModel, EverySampleComesBackBitForBit) {
     ASSERT_TRUE(model.Setup());
     EXPECT_EQ(model.UnityGain.GainValue, 1.0);
     ASSERT_TRUE(model.Initialize());
-    const std::vector<double> samples = {0.0, -0.0, 1e-310, -3.5e10, 1.0 / 3.0,
-                                         std::numeric_limits<double>::infinity()};
+    const std::vector<double> samples = {
+        0.0, -0.0, 1e-310, -3.5e10, 1.0 / 3.0, std::numeric_limits<double>::infinity()};
     for (double sample : samples) {
         in.value() = sample;
         ASSERT_TRUE(model.Run());

@@ -23,7 +23,8 @@ TEST(BandwidthTables, OnePoleResponsesFollowTheirRule) {
         const double w = 6.283185307179586 * corners[level];
         for (int k : {0, 1, 37, 100}) {
             EXPECT_EQ(table.timeStamps[k], k * 1e-12);
-            EXPECT_EQ(table.response[level][k], w * std::exp(-w * (k * 1e-12))) << level << ", " << k;
+            EXPECT_EQ(table.response[level][k], w * std::exp(-w * (k * 1e-12)))
+                << level << ", " << k;
         }
     }
 }

@@ -43,8 +43,8 @@ TEST(Larkspur, LevelsRoundHalfAwayFromZeroAndLimitPicksBankAndCurve) {
         int set, branch;
     };
     const Case cases[] = {
-        {7.5, 0, 0, 8},   {-0.4, 0, 0, 0},  {15.49, 0, 0, 15}, {0, -0.4, 0, 0},
-        {8, 0.5, 1, 8},   {3, 1, 1, 3},     {15, 1.49, 1, 15},
+        {7.5, 0, 0, 8}, {-0.4, 0, 0, 0}, {15.49, 0, 0, 15}, {0, -0.4, 0, 0},
+        {8, 0.5, 1, 8}, {3, 1, 1, 3},    {15, 1.49, 1, 15},
     };
     for (const Case& c : cases) {
         Larkspur model;
@@ -105,8 +105,10 @@ TEST(Larkspur, ConstantInputSettlesOnTheCompressedDcGain) {
         const auto run = RunCycle(model, std::vector<double>(500, a));
         ASSERT_TRUE(run.everyRun);
         const EqualizerBank& bank = limit == 0 ? model.eqBank0 : model.eqBank1;
-        const double k = bank.BankGain * TapSum(bank.filters[8]) * TapSum(model.bandwidth.filters[4]);
-        const double expected = limit == 0 ? 0.4 * std::tanh(0.92 * k * a) : 0.3 * std::tanh(4.1 * k * a);
+        const double k =
+            bank.BankGain * TapSum(bank.filters[8]) * TapSum(model.bandwidth.filters[4]);
+        const double expected =
+            limit == 0 ? 0.4 * std::tanh(0.92 * k * a) : 0.3 * std::tanh(4.1 * k * a);
         EXPECT_NEAR(run.output.back(), expected, 1e-12) << "Limit " << limit;
         EXPECT_EQ(run.output[400], run.output.back()) << "settled once both filters are full";
     }
@@ -158,8 +160,8 @@ TEST(Larkspur, SampleGridsTheFiltersCannotUseFailSetup) {
     struct Case {
         double bitTime, samplePerBit;
     };
-    const Case cases[] = {{1.25e-10, 0}, {1.25e-10, -4}, {1.25e-10, nan}, {0, 64}, {nan, 64},
-                          {-1.25e-10, 64}};
+    const Case cases[] = {{1.25e-10, 0}, {1.25e-10, -4}, {1.25e-10, nan},
+                          {0, 64},       {nan, 64},      {-1.25e-10, 64}};
     for (const Case& c : cases) {
         Larkspur model;
         model.BitTime = c.bitTime;
@@ -180,7 +182,8 @@ TEST(Larkspur_lti, OutputIsTheGainTimesTheSelectedBranches) {
         std::int32_t eqLevel, limit;
         double gain0, gain1;
     };
-    const Case cases[] = {{0, 0, 0.92, 0.4}, {8, 0, 0.92, 0.4}, {5, 1, 4.1, 0.3}, {15, 1, 4.1, 0.3}};
+    const Case cases[] = {
+        {0, 0, 0.92, 0.4}, {8, 0, 0.92, 0.4}, {5, 1, 4.1, 0.3}, {15, 1, 4.1, 0.3}};
     for (const Case& c : cases) {
         Larkspur_lti lti;
         lti.EQ_Level = c.eqLevel;

@@ -102,8 +102,8 @@ TEST(Foxglove, LevelsSelectTheRowAndTheSwingOfTheirRoundedValue) {
         int vodLevel, deLevel;
     };
     const Case cases[] = {
-        {7, 2, 1, 7, 2},     {3.5, 2, 1, 4, 2},  {6.5, 2.5, 1, 7, 3}, {6.49, 7.49, 1, 6, 7},
-        {0, -0.49, 2, 0, 0}, {5, 4, 0.5, 5, 4},
+        {7, 2, 1, 7, 2},       {3.5, 2, 1, 4, 2},   {6.5, 2.5, 1, 7, 3},
+        {6.49, 7.49, 1, 6, 7}, {0, -0.49, 2, 0, 0}, {5, 4, 0.5, 5, 4},
     };
     for (const Case& c : cases) {
         Foxglove model;

@@ -15,8 +15,7 @@ double AnchoredResponse::PinnedValue(int time) const {
     return anchor->second;
 }
 
-void AnchoredResponse::Bend(int start, int end, const std::vector<int>& times,
-                            double exponent) {
+void AnchoredResponse::Bend(int start, int end, const std::vector<int>& times, double exponent) {
     const double from = PinnedValue(start);
     const double to = PinnedValue(end);
     for (int time : times) {

@@ -115,7 +115,9 @@ std::vector<double> LevelRow(int level) {
         },
         0.0, 16.0, target.runningArea);
     bends.recovery = SolveMonotone(
-        [&](double e) { return Area(Shape(level, {bends.descent, e}).Sample(Step, PointCount)); },
+        [&](double e) {
+            return Area(Shape(level, {bends.descent, e}).Sample(Step, PointCount));
+        },
         0.0, 16.0, target.area);
     return Shape(level, bends).Sample(Step, PointCount);
 }

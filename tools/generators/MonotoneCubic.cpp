@@ -53,8 +53,8 @@ double MonotoneCubic::operator()(double t) const {
     if (t < x_.front() || t > x_.back()) {
         throw std::domain_error("monotone cubic evaluated outside its points");
     }
-    const std::size_t right = static_cast<std::size_t>(
-        std::upper_bound(x_.begin(), x_.end(), t) - x_.begin());
+    const std::size_t right =
+        static_cast<std::size_t>(std::upper_bound(x_.begin(), x_.end(), t) - x_.begin());
     const std::size_t k = std::min(right, x_.size() - 1) - 1;
     if (t == x_[k]) {
         return y_[k];

@@ -21,16 +21,18 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
-        WriteResponseCsv(argv[1],
-                         {"EqualizerResponse: impulse responses in 1/s at k x 8 ps, k = 0..79;",
-                          "rows: set 0 levels 0..15, then set 1 levels 0..15.",
-                          "Made by tools/generators/make_response_tables: regenerate, do not edit."},
-                         MakeEqualizerResponse());
-        WriteResponseCsv(argv[2],
-                         {"DeResponse: impulse responses in 1/s at k x 4 ps, k = 0..79;",
-                          "rows: DE levels 0..7.",
-                          "Made by tools/generators/make_response_tables: regenerate, do not edit."},
-                         MakeDeEmphasisResponse());
+        WriteResponseCsv(
+            argv[1],
+            {"EqualizerResponse: impulse responses in 1/s at k x 8 ps, k = 0..79;",
+             "rows: set 0 levels 0..15, then set 1 levels 0..15.",
+             "Made by tools/generators/make_response_tables: regenerate, do not edit."},
+            MakeEqualizerResponse());
+        WriteResponseCsv(
+            argv[2],
+            {"DeResponse: impulse responses in 1/s at k x 4 ps, k = 0..79;",
+             "rows: DE levels 0..7.",
+             "Made by tools/generators/make_response_tables: regenerate, do not edit."},
+            MakeDeEmphasisResponse());
     } catch (const std::exception& error) {
         std::cerr << "make_response_tables: " << error.what() << '\n';
         return 1;

@@ -23,7 +23,8 @@ AmiLibrary::AmiLibrary(const std::string& path) : libraryPath(path) {
     handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (handle == nullptr) {
         const char* reason = dlerror();
-        throw std::runtime_error("cannot load " + path + ": " + (reason ? reason : "unknown error"));
+        throw std::runtime_error("cannot load " + path + ": " +
+                                 (reason ? reason : "unknown error"));
     }
     try {
         init = reinterpret_cast<AmiInitFunction>(Resolve(handle, "AMI_Init", path, true));

@@ -118,7 +118,8 @@ double PulsePeak(const double* column, std::size_t rows, std::size_t samplesPerB
     double peak = 0;
     for (std::size_t n = 0; n < rows + samplesPerBit; ++n) {
         double sum = 0;
-        for (std::size_t k = n >= samplesPerBit ? n - samplesPerBit + 1 : 0; k <= n && k < rows; ++k) {
+        for (std::size_t k = n >= samplesPerBit ? n - samplesPerBit + 1 : 0; k <= n && k < rows;
+             ++k) {
             sum += column[k];
         }
         peak = std::max(peak, dt * sum);
@@ -140,8 +141,10 @@ EyeSummary Eye(const std::vector<double>& wave, const std::vector<int>& bits,
         for (std::size_t b = settle; b < bits.size(); ++b) {
             const std::size_t at = b * samplesPerBit + offset;
             if (at >= wave.size()) break;
-            if (bits[b]) lowestOne = std::min(lowestOne, wave[at]);
-            else highestZero = std::max(highestZero, wave[at]);
+            if (bits[b])
+                lowestOne = std::min(lowestOne, wave[at]);
+            else
+                highestZero = std::max(highestZero, wave[at]);
         }
         if (lowestOne - highestZero > eye.height) {
             eye.height = lowestOne - highestZero;

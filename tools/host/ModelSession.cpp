@@ -11,8 +11,8 @@ long ModelSession::Init(ImpulseMatrix& matrix, double sampleInterval, double bit
     char* parametersOut = nullptr;
     char* message = nullptr;
     const long result = library.init(matrix.values.data(), static_cast<long>(matrix.rows),
-                                     static_cast<long>(matrix.columns) - 1, sampleInterval,
-                                     bitTime, text.data(), &parametersOut, &memory, &message);
+                                     static_cast<long>(matrix.columns) - 1, sampleInterval, bitTime,
+                                     text.data(), &parametersOut, &memory, &message);
     open = true;
     initMessage = message != nullptr ? message : "";
     return result;

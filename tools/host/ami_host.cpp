@@ -57,21 +57,36 @@ Options Parse(int argc, char** argv) {
             if (i + 1 >= args.size()) throw std::invalid_argument(arg + " needs a value");
             return args[++i];
         };
-        if (arg == "--link") options.link = true;
-        else if (arg == "--impulse") options.impulseFile = value();
-        else if (arg == "--rows") options.rows = std::stoul(value());
-        else if (arg == "--aggressors") options.aggressors = std::stoul(value());
-        else if (arg == "--params") options.parameters = value();
-        else if (arg == "--tx-params") options.transmitterParameters = value();
-        else if (arg == "--rx-params") options.receiverParameters = value();
-        else if (arg == "--sample-interval") options.sampleInterval = std::stod(value());
-        else if (arg == "--bit-time") options.bitTime = std::stod(value());
-        else if (arg == "--bits") options.bits = std::stoul(value());
-        else if (arg == "--block") options.block = std::stoul(value());
-        else if (arg == "--dump-impulse") options.impulseDump = value();
-        else if (arg == "--dump-wave") options.waveDump = value();
-        else if (!arg.empty() && arg[0] == '-') throw std::invalid_argument("unknown option " + arg);
-        else options.libraries.push_back(arg);
+        if (arg == "--link")
+            options.link = true;
+        else if (arg == "--impulse")
+            options.impulseFile = value();
+        else if (arg == "--rows")
+            options.rows = std::stoul(value());
+        else if (arg == "--aggressors")
+            options.aggressors = std::stoul(value());
+        else if (arg == "--params")
+            options.parameters = value();
+        else if (arg == "--tx-params")
+            options.transmitterParameters = value();
+        else if (arg == "--rx-params")
+            options.receiverParameters = value();
+        else if (arg == "--sample-interval")
+            options.sampleInterval = std::stod(value());
+        else if (arg == "--bit-time")
+            options.bitTime = std::stod(value());
+        else if (arg == "--bits")
+            options.bits = std::stoul(value());
+        else if (arg == "--block")
+            options.block = std::stoul(value());
+        else if (arg == "--dump-impulse")
+            options.impulseDump = value();
+        else if (arg == "--dump-wave")
+            options.waveDump = value();
+        else if (!arg.empty() && arg[0] == '-')
+            throw std::invalid_argument("unknown option " + arg);
+        else
+            options.libraries.push_back(arg);
     }
     if (options.libraries.size() != (options.link ? 2u : 1u)) {
         throw std::invalid_argument(options.link ? "--link needs two libraries"
@@ -107,12 +122,10 @@ std::vector<double> ReceivedPrbs(const Options& options, const ImpulseMatrix& ch
                     channel.rows, options.sampleInterval);
 }
 
-void PrintWave(const char* label, long result, const std::vector<double>& wave,
-               std::size_t block) {
+void PrintWave(const char* label, long result, const std::vector<double>& wave, std::size_t block) {
     const auto [low, high] = std::minmax_element(wave.begin(), wave.end());
     std::printf("%s: result %ld over %zu samples in blocks of %zu; output min %g max %g\n", label,
-                result, wave.size(), block, wave.empty() ? 0.0 : *low,
-                wave.empty() ? 0.0 : *high);
+                result, wave.size(), block, wave.empty() ? 0.0 : *low, wave.empty() ? 0.0 : *high);
 }
 
 int DriveOne(const Options& options) {
@@ -190,8 +203,8 @@ int DriveLink(const Options& options) {
     const long rxClose = rx.Close();
     std::printf("AMI_Init: %ld %ld, AMI_GetWave: %ld %ld, AMI_Close: %ld %ld\n", txInit, rxInit,
                 txWave, rxWave, txClose, rxClose);
-    const bool passed = txInit == 1 && rxInit == 1 && txWave == 1 && rxWave == 1 &&
-                        txClose == 1 && rxClose == 1;
+    const bool passed =
+        txInit == 1 && rxInit == 1 && txWave == 1 && rxWave == 1 && txClose == 1 && rxClose == 1;
     return passed ? 0 : 1;
 }
 
